@@ -1,0 +1,27 @@
+# Native (Linux) tree: every portable source and its unit tests, under
+# AddressSanitizer and UndefinedBehaviorSanitizer; tools and benchmarks.
+set(verbrook_sanitize -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+
+set(verbrook_native_sources ${verbrook_all_sources})
+list(FILTER verbrook_native_sources EXCLUDE REGEX "_win\\.cpp$")
+
+include(cmake/splash_frames.cmake)
+
+add_library(verbrook_portable STATIC ${verbrook_native_sources} ${verbrook_splash_frames_object})
+target_include_directories(verbrook_portable PUBLIC ${PROJECT_SOURCE_DIR})
+target_compile_options(verbrook_portable PRIVATE -Wall -Wextra -Wshadow -Werror=return-type)
+target_compile_options(verbrook_portable PUBLIC ${verbrook_sanitize})
+target_link_options(verbrook_portable PUBLIC ${verbrook_sanitize})
+
+find_package(GTest REQUIRED)
+file(GLOB_RECURSE verbrook_native_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/native/*.cpp)
+add_executable(native_tests ${verbrook_native_tests})
+target_include_directories(native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/native)
+target_link_libraries(native_tests PRIVATE verbrook_portable GTest::gtest GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60
+  PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
+
+if(EXISTS ${PROJECT_SOURCE_DIR}/tools/CMakeLists.txt)
+  add_subdirectory(tools)
+endif()

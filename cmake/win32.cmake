@@ -1,0 +1,58 @@
+# Cross tree: Verbrook.exe (32-bit Windows GUI program, statically linked so
+# that it needs only DLLs every Windows has) and the Windows-side tests, run
+# under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
+set(verbrook_win_flags -Wall -Wextra -Wshadow -Werror=return-type -msse2 -mfpmath=sse)
+set(verbrook_win_definitions UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601 WIN32_LEAN_AND_MEAN NOMINMAX)
+set(verbrook_win_libraries comctl32 comdlg32 shell32 ole32 oleaut32 uuid gdi32 user32 advapi32 kernel32)
+
+set(verbrook_win_sources ${verbrook_all_sources})
+list(FILTER verbrook_win_sources EXCLUDE REGEX "_posix\\.cpp$")
+list(FILTER verbrook_win_sources EXCLUDE REGEX "/winmain_win\\.cpp$")
+
+include(cmake/splash_frames.cmake)
+
+add_library(verbrook_core STATIC ${verbrook_win_sources} ${verbrook_splash_frames_object})
+target_include_directories(verbrook_core PUBLIC ${PROJECT_SOURCE_DIR})
+target_compile_definitions(verbrook_core PUBLIC ${verbrook_win_definitions})
+target_compile_options(verbrook_core PRIVATE ${verbrook_win_flags})
+target_link_libraries(verbrook_core PUBLIC ${verbrook_win_libraries})
+target_link_options(verbrook_core PUBLIC -static -static-libgcc -static-libstdc++)
+
+configure_file(${PROJECT_SOURCE_DIR}/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_BINARY_DIR}/generated -I${PROJECT_SOURCE_DIR}/resources")
+enable_language(RC)
+
+add_executable(Verbrook WIN32 ${PROJECT_SOURCE_DIR}/app/winmain_win.cpp ${PROJECT_SOURCE_DIR}/resources/verbrook.rc)
+target_compile_options(Verbrook PRIVATE ${verbrook_win_flags})
+target_link_libraries(Verbrook PRIVATE verbrook_core)
+target_link_options(Verbrook PRIVATE -municode -mwindows)
+set_target_properties(Verbrook PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# GoogleTest from the system's sources, built with this toolchain.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# One test program per folder under tests/win32, each run as one ctest test.
+file(GLOB verbrook_win_test_dirs LIST_DIRECTORIES true ${PROJECT_SOURCE_DIR}/tests/win32/*)
+foreach(dir IN LISTS verbrook_win_test_dirs)
+  if(NOT IS_DIRECTORY ${dir})
+    continue()
+  endif()
+  get_filename_component(area ${dir} NAME)
+  file(GLOB_RECURSE area_sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT area_sources)
+    continue()
+  endif()
+  add_executable(win32_${area}_tests ${area_sources})
+  target_include_directories(win32_${area}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/win32)
+  target_compile_options(win32_${area}_tests PRIVATE ${verbrook_win_flags})
+  target_link_libraries(win32_${area}_tests PRIVATE verbrook_core gtest gtest_main)
+  add_test(NAME win32_${area} COMMAND win32_${area}_tests)
+  set_tests_properties(win32_${area} PROPERTIES TIMEOUT 600 LABELS win32)
+endforeach()
+
+if(EXISTS ${PROJECT_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
+  add_subdirectory(tests/e2e)
+endif()

@@ -1,0 +1,86 @@
+// What the application sees of the host: the runtime's start and end, unit
+// properties addressed by (form, unit, property index, array index), and the
+// services that need windows, files or the system. Text and number services
+// need none of that and are plain functions (host/services/text.h, convert.h,
+// numbers.h). The application never sees a window message.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+
+#include "host/forms/handlers.h"
+#include "host/forms/ids.h"
+#include "host/services/value.h"
+
+namespace host {
+
+using WindowHandle = std::uintptr_t;
+
+// Message-box flags and results the application uses.
+namespace message_box {
+inline constexpr int kOk = 0;
+inline constexpr int kYesNo = 4;
+inline constexpr int kResultOk = 0;
+inline constexpr int kResultYes = 5;
+inline constexpr int kResultNo = 6;
+}  // namespace message_box
+
+class HostApi {
+ public:
+  virtual ~HostApi() = default;
+
+  // --- runtime -----------------------------------------------------------
+  // Prepares the forms and fills their handler slots from the table; makes the
+  // program directory the current directory.
+  virtual void start_runtime(HandlerTable handlers) = 0;
+  // Called once when the program ends normally.
+  virtual void register_exit_procedure(std::function<void()> procedure) = 0;
+  // Loads the first window; failure is a fatal run-time error.
+  virtual void load_start_window(FormId form) = 0;
+  // Returns when the last window is gone (or at once when none is loaded).
+  virtual void run_message_loop() = 0;
+  // Runs the exit procedure once and ends the process with the exit code.
+  virtual void end_program(int exit_code) = 0;
+
+  // --- properties --------------------------------------------------------
+  // The array index is -1 except for the sub-fields of a font.
+  virtual Value read_property(FormId form, UnitId unit, int index, int array_index = -1) = 0;
+  virtual void write_property(FormId form, UnitId unit, int index, int array_index, const Value& value) = 0;
+
+  // --- windows and units -------------------------------------------------
+  virtual WindowHandle window_handle(const UnitRef& unit) = 0;
+  virtual bool load_window(const UnitRef& window, const std::optional<UnitRef>& parent, bool modal) = 0;
+  // A window is destroyed once the running handler has returned; a control at once.
+  virtual void destroy_unit(const UnitRef& unit) = 0;
+  virtual void set_focus(const UnitRef& unit) = 0;
+  virtual std::int32_t send_message(const UnitRef& unit, std::uint32_t message, std::int32_t wparam,
+                                    std::int32_t lparam) = 0;
+  // Moves the caret to the end, scrolls it into view and inserts the text there.
+  virtual void append_text(const UnitRef& edit_box, const Text& text) = 0;
+  // Alpha outside 0-255 counts as 255; the extended style becomes exactly layered.
+  virtual void set_window_transparency(WindowHandle window, int alpha) = 0;
+
+  // --- dialogs -----------------------------------------------------------
+  // No owner, task-modal; returns the pressed button's id minus 1 (Yes 5, No 6).
+  // An empty caption shows the default caption.
+  virtual int message_box(const Text& text, int flags, const Text& caption = {}) = 0;
+  // Runs the common dialog of its current `DialogKind`; true when confirmed.
+  virtual bool open_common_dialog(const UnitRef& dialog) = 0;
+  virtual void open_web_address(const Text& address) = 0;
+
+  // --- clipboard, clock, files and configuration ---------------------------
+  virtual Text clipboard_text() = 0;
+  virtual bool set_clipboard_text(const Text& text) = 0;
+  virtual DateTime current_date_time() = 0;
+  virtual Text program_directory() = 0;
+  virtual Bytes read_file(const Text& file_name) = 0;
+  virtual bool write_file(const Text& file_name, std::span<const std::uint8_t> bytes) = 0;
+  virtual Text read_configuration_item(const Text& file_name, const Text& section, const Text& key,
+                                       const Text& default_value) = 0;
+  virtual bool write_configuration_item(const Text& file_name, const Text& section, const Text& key,
+                                        const Text& value) = 0;
+};
+
+}  // namespace host

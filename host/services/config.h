@@ -1,0 +1,24 @@
+// The configuration-file services: one item of an INI file read or written.
+#pragma once
+
+#include <optional>
+
+#include "host/services/value.h"
+
+namespace host {
+
+// Values longer than this are cut to it.
+inline constexpr std::size_t kMaxConfigValueBytes = 10239;
+
+// Leading bytes <= 0x20 are skipped in file name, section and key; when any of
+// them is then empty the result is empty (not the default). Otherwise the
+// stored value, or the default when the file, section or key is missing.
+Text read_configuration_item(const Text& file_name, const Text& section, const Text& key,
+                             const Text& default_value = {});
+
+// Stores key=value in the section, creating the file, section or key as
+// needed; no key removes the whole section, no value removes the key.
+bool write_configuration_item(const Text& file_name, const Text& section, const std::optional<Text>& key,
+                              const std::optional<Text>& value);
+
+}  // namespace host

@@ -1,0 +1,32 @@
+// What the application sees of the PNG skin layer: starting it, and the skin
+// window object through which it makes a window a per-pixel-alpha layered
+// window and gives it a background image.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+
+namespace skin {
+
+class SkinWindow {
+ public:
+  virtual ~SkinWindow() = default;
+  // Makes the window layered (with the caret timer); false for a handle that
+  // is not a window, which keeps the previous one.
+  virtual bool attach(std::uintptr_t window) = 0;
+  // Decodes an image (PNG, GIF at its first frame, ...) held in memory and makes
+  // it the window's background, which recomposes and presents the window.
+  // False when the bytes do not decode; the window keeps its picture.
+  virtual bool load_back_image(std::span<const std::uint8_t> image_bytes) = 0;
+};
+
+class SkinApi {
+ public:
+  virtual ~SkinApi() = default;
+  // GDI+ start-up, the frame-dimension id and the loader window class; once.
+  virtual void startup() = 0;
+  virtual std::unique_ptr<SkinWindow> create_window() = 0;
+};
+
+}  // namespace skin

@@ -11,11 +11,11 @@ setup:
 
 native: setup
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug >/dev/null
-	@cmake --build $(NATIVE) -j $(JOBS)
+	@cmake --build $(NATIVE) -j $(JOBS) -- --no-print-directory
 
 win32: setup
 	@cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(WIN32) -j $(JOBS)
+	@cmake --build $(WIN32) -j $(JOBS) -- --no-print-directory
 
 build: win32
 

@@ -25,3 +25,19 @@ gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60
 if(EXISTS ${PROJECT_SOURCE_DIR}/tools/CMakeLists.txt)
   add_subdirectory(tools)
 endif()
+
+# Benchmark programs: one per file under bench/native, built without
+# sanitizers and optimised, run by `make bench`.
+file(GLOB verbrook_native_benches CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/native/*.cpp)
+if(verbrook_native_benches)
+  add_library(verbrook_portable_fast STATIC ${verbrook_native_sources} ${verbrook_splash_frames_object})
+  target_include_directories(verbrook_portable_fast PUBLIC ${PROJECT_SOURCE_DIR})
+  target_compile_options(verbrook_portable_fast PRIVATE -O2)
+  find_package(benchmark REQUIRED)
+  foreach(source IN LISTS verbrook_native_benches)
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(bench_${name} ${source})
+    target_compile_options(bench_${name} PRIVATE -O2)
+    target_link_libraries(bench_${name} PRIVATE verbrook_portable_fast benchmark::benchmark)
+  endforeach()
+endif()

@@ -56,3 +56,12 @@ endforeach()
 if(EXISTS ${PROJECT_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(tests/e2e)
 endif()
+
+# Benchmark programs: one per file under bench/win32, run by `make bench`.
+file(GLOB verbrook_win_benches CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/win32/*.cpp)
+foreach(source IN LISTS verbrook_win_benches)
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(bench_${name} ${source})
+  target_compile_options(bench_${name} PRIVATE ${verbrook_win_flags})
+  target_link_libraries(bench_${name} PRIVATE verbrook_core)
+endforeach()

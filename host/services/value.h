@@ -11,8 +11,8 @@
 #include <variant>
 #include <vector>
 
-// Narrow string literals are GBK bytes (the build compiles with
-// -fexec-charset=GBK): "中" is two bytes.
+// Narrow string literals are GBK bytes (the build sets the execution character
+// set): "中" is two bytes.
 static_assert(sizeof("中") == 3, "narrow string literals must be GBK");
 
 namespace host {

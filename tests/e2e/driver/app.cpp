@@ -165,6 +165,15 @@ void App::press(Key key) const {
   send_key(key);
 }
 
+void App::choose_menu_item(int menu, int item) const {
+  bring_to_front();
+  send_key(VK_F10);
+  for (int i = 0; i < menu; ++i) send_key(VK_RIGHT);
+  send_key(VK_DOWN);  // opens the drop-down on its first item
+  for (int i = 0; i < item; ++i) send_key(VK_DOWN);
+  send_key(VK_RETURN);
+}
+
 void App::type(std::string_view gbk_text) const {
   bring_to_front();
   send_text(wide(gbk_text));

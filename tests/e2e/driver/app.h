@@ -70,6 +70,10 @@ class App {
   // foreground and allowed to settle, then the keys reach its focused window.
   void press(Key key) const;
   void type(std::string_view gbk_text) const;
+  // Chooses a menu item with the keyboard, as a person without a mouse
+  // does: F10, Right to the drop-down menu (0 = the first), Down to the item
+  // (0 = the first; separators are skipped and not counted), Enter.
+  void choose_menu_item(int menu, int item) const;
   void bring_to_front() const;
 
  private:

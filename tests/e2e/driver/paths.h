@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace e2e {
@@ -13,5 +14,8 @@ std::filesystem::path target_program();
 std::filesystem::path artifacts_folder();
 
 std::filesystem::path from_linux_path(std::string_view linux_path);
+// The Linux path of a file on drive Z:, for messages people follow on Linux
+// (other paths are returned as they are, in UTF-8).
+std::string to_linux_path(const std::filesystem::path& path);
 
 }  // namespace e2e

@@ -1,8 +1,8 @@
 #include "driver/wait.h"
 
+#include "driver/paths.h"
 #include "driver/scene.h"
 #include "driver/screenshot.h"
-#include "driver/text.h"
 
 namespace e2e {
 
@@ -10,7 +10,7 @@ void fail_wait(std::string_view what, DWORD process_id, std::chrono::millisecond
   std::string message = "timed out after " + std::to_string(patience.count()) + " ms waiting for " + std::string(what);
   message += "\n" + describe_scene(process_id);
   try {
-    message += "screenshot: " + readable(save_screenshot("timeout").wstring()) + "\n";
+    message += "screenshot: " + to_linux_path(save_screenshot("timeout")) + "\n";
   } catch (const std::exception& error) {
     message += std::string("no screenshot: ") + error.what() + "\n";
   }

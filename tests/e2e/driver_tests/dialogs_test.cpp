@@ -91,6 +91,15 @@ TEST_F(Dialogs, FontDialogTakesAChosenSize) {
   main.wait_title("font: " + face + " 24");
 }
 
+TEST_F(Dialogs, FontDialogTakesAChosenFace) {
+  app.press(ctrl('T'));
+  const FontDialog dialog = app.wait_font_dialog();
+  dialog.choose_face("WenQuanYi Micro Hei");  // installed with the build tools
+  dialog.choose_size(18);
+  dialog.ok();
+  main.wait_title("font: WenQuanYi Micro Hei 18");
+}
+
 TEST_F(Dialogs, CancelledFontDialogReturnsNothing) {
   app.press(ctrl('T'));
   app.wait_font_dialog().cancel();

@@ -56,4 +56,10 @@ TEST_F(Input, AnAcceleratorWinsOverTheEditBoxOwnKey) {
   EXPECT_EQ(app.edit_box().text(), "保留的文字");
 }
 
+TEST_F(Input, MenuItemsAreChosenWithTheKeyboard) {
+  app.choose_menu_item(0, 3);  // File > Clear
+  app.wait_message_box("提示：").press(IDNO);
+  main.wait_title("answer: no");
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 // Keys:  Ctrl+D open dialog, Ctrl+S save dialog, Ctrl+T font dialog,
 //        Del asks "提示：" and clears the edit box on Yes,
 //        Ctrl+H makes the window layered at alpha 6 and topmost,
+//        Ctrl+G copies the whole text as GBK bytes (CF_TEXT only), as Verbrook does,
 //        Esc ends the program at once with exit code 0,
 //        closing the window asks "退出确认：" and ends with exit code 7 on Yes.
 // A click in the strip below the edit box puts its client position in the title.
@@ -14,7 +15,10 @@
 #include <commdlg.h>
 
 #include <array>
+#include <cstring>
 #include <string>
+
+#include "host/services/encoding_win.h"
 
 namespace {
 
@@ -24,6 +28,7 @@ constexpr int kFontCommand = 103;
 constexpr int kClearCommand = 104;
 constexpr int kHideCommand = 105;
 constexpr int kQuitCommand = 106;
+constexpr int kCopyGbkCommand = 107;
 constexpr int kEditId = 200;
 constexpr int kClickStripHeight = 40;
 constexpr int kConfirmedExitCode = 7;
@@ -34,13 +39,14 @@ int exit_code_on_destroy = 0;
 class AcceleratorTable {
  public:
   AcceleratorTable() {
-    std::array<ACCEL, 6> keys{{
+    std::array<ACCEL, 7> keys{{
         {FVIRTKEY | FCONTROL, 'D', kOpenCommand},
         {FVIRTKEY | FCONTROL, 'S', kSaveCommand},
         {FVIRTKEY | FCONTROL, 'T', kFontCommand},
         {FVIRTKEY, VK_DELETE, kClearCommand},
         {FVIRTKEY | FCONTROL, 'H', kHideCommand},
         {FVIRTKEY, VK_ESCAPE, kQuitCommand},
+        {FVIRTKEY | FCONTROL, 'G', kCopyGbkCommand},
     }};
     handle_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
   }
@@ -113,6 +119,22 @@ void hide(HWND window) {
   SetWindowTextW(window, L"hidden");
 }
 
+void copy_as_gbk(HWND window) {
+  const int length = GetWindowTextLengthW(edit_box(window));
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(edit_box(window), text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(length));
+  const std::string bytes = host::wide_to_gbk(text);
+  if (!OpenClipboard(window)) return;
+  EmptyClipboard();
+  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1)) {
+    std::memcpy(GlobalLock(block), bytes.c_str(), bytes.size() + 1);
+    GlobalUnlock(block);
+    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+  }
+  CloseClipboard();
+}
+
 void on_command(HWND window, int command) {
   switch (command) {
     case kOpenCommand: choose_file(window, false); break;
@@ -121,6 +143,7 @@ void on_command(HWND window, int command) {
     case kClearCommand: ask_and_clear(window); break;
     case kHideCommand: hide(window); break;
     case kQuitCommand: DestroyWindow(window); break;
+    case kCopyGbkCommand: copy_as_gbk(window); break;
   }
 }
 

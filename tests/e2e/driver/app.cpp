@@ -112,8 +112,8 @@ void App::wait_idle() const {
   for (const Window& window : windows()) {
     if (GetWindowThreadProcessId(window.handle(), nullptr) != thread_id_) continue;
     DWORD_PTR ignored = 0;
-    if (!SendMessageTimeoutW(window.handle(), WM_NULL, 0, 0, SMTO_NORMAL,
-                             static_cast<UINT>(std::chrono::milliseconds(kPatience).count()), &ignored) &&
+    if (!SendMessageTimeoutW(window.handle(), WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(kPatience.count()),
+                             &ignored) &&
         window.exists())
       fail_wait("the program to become idle", process_id_, kPatience);
     return;

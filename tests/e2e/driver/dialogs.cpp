@@ -2,6 +2,7 @@
 
 #include <dlgs.h>
 
+#include <cstdlib>
 #include <stdexcept>
 
 #include "driver/text.h"
@@ -29,13 +30,6 @@ std::wstring plain_label(std::wstring_view label) {
   return plain;
 }
 
-LRESULT ask_control(const Window& control, UINT message, WPARAM wparam, LPARAM lparam) {
-  DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(control.handle(), message, wparam, lparam, SMTO_ABORTIFHUNG, 5000, &answer))
-    throw std::runtime_error("no answer from " + describe(control));
-  return static_cast<LRESULT>(answer);
-}
-
 Window required_child(const Dialog& dialog, int id) {
   const std::optional<Window> control = dialog.window().child(id);
   if (!control) throw std::runtime_error("no control " + std::to_string(id) + " in " + describe(dialog.window()));
@@ -47,11 +41,11 @@ Window required_child(const Dialog& dialog, int id) {
 void select_in_combo_box(const Dialog& dialog, int combo_box_id, std::string_view entry) {
   const Window combo_box = required_child(dialog, combo_box_id);
   const std::wstring entry_wide = wide(entry);
-  const auto index = ask_control(combo_box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                 reinterpret_cast<LPARAM>(entry_wide.c_str()));
+  const LRESULT index =
+      combo_box.send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry_wide.c_str()));
   if (index == CB_ERR)
     throw std::runtime_error("\"" + readable(entry_wide) + "\" is not offered by " + describe(combo_box));
-  ask_control(combo_box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  combo_box.send(CB_SETCURSEL, static_cast<WPARAM>(index));
   PostMessageW(dialog.window().handle(), WM_COMMAND, MAKEWPARAM(combo_box_id, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(combo_box.handle()));
 }

@@ -15,13 +15,6 @@ namespace {
 // Long enough for a program that is drawing, short enough that a hung one is reported.
 constexpr UINT kAnswerTimeoutMs = 5000;
 
-LRESULT ask(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(window, message, wparam, lparam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer))
-    throw std::runtime_error("the program did not answer message " + std::to_string(message) + " to its window");
-  return static_cast<LRESULT>(answer);
-}
-
 BOOL CALLBACK collect_child(HWND child, LPARAM windows) {
   reinterpret_cast<std::vector<Window>*>(windows)->emplace_back(child);
   return TRUE;
@@ -58,11 +51,18 @@ std::string Window::title() const {
   return gbk(std::wstring_view(buffer.data(), static_cast<std::size_t>(length > 0 ? length : 0)));
 }
 
+LRESULT Window::send(UINT message, WPARAM wparam, LPARAM lparam) const {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(handle_, message, wparam, lparam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer))
+    throw std::runtime_error("no answer to message " + std::to_string(message) + " from " + describe(*this));
+  return static_cast<LRESULT>(answer);
+}
+
 std::string Window::text() const {
-  const auto length = static_cast<std::size_t>(ask(handle_, WM_GETTEXTLENGTH, 0, 0));
+  const auto length = static_cast<std::size_t>(send(WM_GETTEXTLENGTH));
   std::wstring buffer(length + 1, L'\0');
-  const auto copied = static_cast<std::size_t>(
-      ask(handle_, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data())));
+  const auto copied =
+      static_cast<std::size_t>(send(WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data())));
   buffer.resize(std::min(copied, length));
   return gbk(buffer);
 }
@@ -178,7 +178,7 @@ void Window::click(POINT client_point) const {
 
 void Window::set_text(std::string_view gbk_text) const {
   const std::wstring text_wide = wide(gbk_text);
-  if (!ask(handle_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_wide.c_str())))
+  if (!send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_wide.c_str())))
     throw std::runtime_error("the program refused the text for " + describe(*this));
 }
 

@@ -68,6 +68,9 @@ class Window {
   // Moves the mouse to a point given in client coordinates and clicks the
   // left button there.
   void click(POINT client_point) const;
+  // Sends a message and returns the window's answer; throws when the
+  // program gives none within a few seconds (it hangs).
+  LRESULT send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const;
   // Replaces the window's text (WM_SETTEXT), e.g. a dialog's edit field.
   void set_text(std::string_view gbk_text) const;
   // Posts a button press (WM_COMMAND with BN_CLICKED) for the child button

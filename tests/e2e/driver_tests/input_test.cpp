@@ -62,4 +62,23 @@ TEST_F(Input, MenuItemsAreChosenWithTheKeyboard) {
   main.wait_title("answer: no");
 }
 
+TEST(InputBetweenPrograms, KeysGoToTheProgramTheyAreFor) {
+  const Folder first_folder = Folder::fresh();
+  const Folder second_folder = Folder::fresh();
+  const App first = App::start(target_program(), first_folder);
+  const App second = App::start(target_program(), second_folder);
+  // Both up and settled, the second in front: nothing takes the keyboard
+  // away from the program being typed into.
+  first.main_window();
+  second.main_window();
+  second.wait_idle();
+  first.type("甲");
+  first.edit_box().wait_text("甲");
+  second.type("乙");
+  second.edit_box().wait_text("乙");
+  first.type("丙");
+  first.edit_box().wait_text("甲丙");
+  EXPECT_EQ(second.edit_box().text(), "乙");
+}
+
 }  // namespace

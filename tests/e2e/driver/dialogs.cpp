@@ -11,13 +11,9 @@ namespace e2e {
 
 namespace {
 
-bool has_class(const Window& window, const wchar_t* name) {
-  return lstrcmpiW(window.class_name().c_str(), name) == 0;
-}
-
 bool is_push_button(const Window& window) {
   const LONG type = window.style() & BS_TYPEMASK;
-  return has_class(window, L"Button") && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+  return window.has_class(L"Button") && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
 }
 
 // A button label as a person reads it: no "&" marker, ASCII case folded.
@@ -52,7 +48,7 @@ void select_in_combo_box(const Dialog& dialog, int combo_box_id, std::string_vie
 
 }  // namespace
 
-bool is_dialog(const Window& window) { return has_class(window, L"#32770"); }
+bool is_dialog(const Window& window) { return window.has_class(L"#32770"); }
 
 std::vector<Window> Dialog::buttons() const {
   std::vector<Window> found;
@@ -96,7 +92,7 @@ bool MessageBoxWindow::matches(const Window& window) {
 
 std::string MessageBoxWindow::text() const {
   for (const Window& child : window().children())
-    if (has_class(child, L"Static") && (child.style() & SS_TYPEMASK) != SS_ICON) return child.text();
+    if (child.has_class(L"Static") && (child.style() & SS_TYPEMASK) != SS_ICON) return child.text();
   throw std::runtime_error("no message text in " + describe(window()));
 }
 

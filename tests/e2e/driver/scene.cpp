@@ -14,8 +14,7 @@ constexpr std::size_t kLongestText = 160;
 // Edit boxes and static controls keep their texts themselves; the title the
 // system holds for them is not what they show.
 std::string shown_text(const Window& control) {
-  const std::wstring name = control.class_name();
-  if (lstrcmpiW(name.c_str(), L"Edit") != 0 && lstrcmpiW(name.c_str(), L"Static") != 0) return {};
+  if (!control.has_class(L"Edit") && !control.has_class(L"Static")) return {};
   try {
     std::wstring text = wide(control.text());
     if (text.size() > kLongestText) text = text.substr(0, kLongestText) + L"...";

@@ -73,6 +73,10 @@ std::wstring Window::class_name() const {
   return std::wstring(buffer.data(), static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
+bool Window::has_class(std::wstring_view name) const {
+  return lstrcmpiW(class_name().c_str(), std::wstring(name).c_str()) == 0;
+}
+
 int Window::control_id() const { return GetDlgCtrlID(handle_); }
 
 RECT Window::rect() const {
@@ -121,7 +125,7 @@ std::optional<Window> Window::child(int id) const {
 
 std::optional<Window> Window::child_of_class(std::wstring_view name) const {
   for (const Window& window : children())
-    if (lstrcmpiW(window.class_name().c_str(), std::wstring(name).c_str()) == 0) return window;
+    if (window.has_class(name)) return window;
   return std::nullopt;
 }
 

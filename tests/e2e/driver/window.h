@@ -36,6 +36,8 @@ class Window {
   // content, a static control's text. GBK.
   std::string text() const;
   std::wstring class_name() const;
+  // Compares the class name without regard to case, as the system does.
+  bool has_class(std::wstring_view name) const;
   int control_id() const;
 
   RECT rect() const;  // screen coordinates

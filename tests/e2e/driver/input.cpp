@@ -34,10 +34,21 @@ INPUT character_event(wchar_t character, bool down) {
   return input;
 }
 
-INPUT mouse_event_of(DWORD flags) {
+// A mouse event at a screen point. Every event carries its own position:
+// under Wine's virtual desktop the pointer position set by SetCursorPos or a
+// move alone can be put back for a moment by the X server's late answer to
+// the move, and a button event without a position lands where it was.
+INPUT mouse_event_at(POINT point, DWORD button_flags) {
+  // Absolute coordinates span the primary screen as 0..65536; round up so
+  // that the system's rounding down gives the pixel back.
+  const auto normalised = [](LONG coordinate, int screen_size) {
+    return static_cast<LONG>((static_cast<long long>(coordinate) * 65536 + screen_size - 1) / screen_size);
+  };
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
+  input.mi.dx = normalised(point.x, GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = normalised(point.y, GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button_flags;
   return input;
 }
 
@@ -100,8 +111,8 @@ void send_text(std::wstring_view text) {
 }
 
 void send_click(POINT screen_point) {
-  if (!SetCursorPos(screen_point.x, screen_point.y)) throw std::runtime_error("cannot move the mouse");
-  std::vector<INPUT> events{mouse_event_of(MOUSEEVENTF_LEFTDOWN), mouse_event_of(MOUSEEVENTF_LEFTUP)};
+  std::vector<INPUT> events{mouse_event_at(screen_point, 0), mouse_event_at(screen_point, MOUSEEVENTF_LEFTDOWN),
+                            mouse_event_at(screen_point, MOUSEEVENTF_LEFTUP)};
   send(events);
 }
 

@@ -48,10 +48,12 @@ TEST_F(Windows, MovesTheWindow) {
   EXPECT_EQ(main.rect().top, 20);
 }
 
-TEST_F(Windows, ClicksAPointOfTheClientArea) {
+TEST_F(Windows, ClicksLandOnThePointsOfTheClientArea) {
   const RECT client = main.client_rect();
   main.click({25, client.bottom - 15});
   main.wait_title("clicked 25," + std::to_string(client.bottom - 15));
+  main.click({client.right - 1, client.bottom - 1});
+  main.wait_title("clicked " + std::to_string(client.right - 1) + "," + std::to_string(client.bottom - 1));
 }
 
 }  // namespace

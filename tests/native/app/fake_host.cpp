@@ -1,6 +1,7 @@
 #include "fake_host.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <algorithm>
 #include <utility>
@@ -122,6 +123,25 @@ std::string value_text(const Value& value) {
   if (const auto* flag = std::get_if<bool>(&value)) return *flag ? "true" : "false";
   if (const auto* number = std::get_if<std::int32_t>(&value)) return std::to_string(*number);
   return "<kind " + std::to_string(value.index()) + ">";
+}
+
+std::string readable(std::string_view gbk) {
+  iconv_t converter = iconv_open("UTF-8", "GBK");
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::string(gbk);
+  std::string in(gbk), out(gbk.size() * 2 + 4, '\0');
+  char* in_at = in.data();
+  char* out_at = out.data();
+  std::size_t in_left = in.size(), out_left = out.size();
+  const std::size_t result = iconv(converter, &in_at, &in_left, &out_at, &out_left);
+  iconv_close(converter);
+  if (result == static_cast<std::size_t>(-1)) return std::string(gbk);
+  out.resize(out.size() - out_left);
+  return out;
+}
+
+void PrintTo(const MessageBoxCall& box, std::ostream* out) {
+  *out << "{caption \"" << readable(box.caption) << "\", flags " << box.flags << ", text \"" << readable(box.text)
+       << "\"}";
 }
 
 std::unique_ptr<skin::SkinWindow> FakeSkin::create_window() { return std::make_unique<FakeSkinWindow>(record); }
@@ -388,9 +408,11 @@ void FakeHost::set_window_transparency(host::WindowHandle window, int alpha) {
 int FakeHost::message_box(const host::Text& text, int flags, const host::Text& caption) {
   log.push_back("message_box " + caption);
   boxes.push_back({text, flags, caption});
+  // A box with one button has one answer; only questions take a scripted one.
+  if (flags != host::message_box::kYesNo) return host::message_box::kResultOk;
   if (box_answers_.empty()) {
-    if (flags == host::message_box::kYesNo) ADD_FAILURE() << "no answer scripted for the question " << caption;
-    return flags == host::message_box::kYesNo ? host::message_box::kResultNo : host::message_box::kResultOk;
+    ADD_FAILURE() << "no answer scripted for the question " << readable(caption);
+    return host::message_box::kResultNo;
   }
   const int answer = box_answers_.front();
   box_answers_.pop_front();

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <tuple>
@@ -36,7 +37,9 @@ struct MessageBoxCall {
   host::Text text;
   int flags;
   host::Text caption;
+  friend bool operator==(const MessageBoxCall&, const MessageBoxCall&) = default;
 };
+void PrintTo(const MessageBoxCall& box, std::ostream* out);
 
 // What the writer does in the next common dialog.
 struct DialogAnswer {
@@ -180,6 +183,9 @@ class FakeSkin final : public skin::SkinApi {
 
   SkinRecord record;
 };
+
+// GBK shown as UTF-8, for failure messages.
+std::string readable(std::string_view gbk);
 
 // The log's spelling of a unit and a value.
 std::string unit_name(host::UnitId unit);

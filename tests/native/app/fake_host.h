@@ -69,8 +69,6 @@ class FakeHost final : public host::HostApi {
   // --- driving the program, as the host would ------------------------------
   // Runs a bound handler; ADD_FAILUREs when the slot is empty.
   host::HandlerResult fire(host::HandlerId id, std::vector<std::int32_t> arguments = {});
-  // Run inside run_message_loop (nothing by default).
-  std::function<void()> message_loop;
 
   // --- the writer's side ---------------------------------------------------
   void answer_boxes(std::initializer_list<int> answers) { box_answers_.insert(box_answers_.end(), answers); }
@@ -103,7 +101,6 @@ class FakeHost final : public host::HostApi {
   std::vector<host::Text> opened_addresses;
   std::optional<int> exit_code;
   int exit_procedure_runs = 0;
-  bool message_loop_ran = false;
   std::optional<host::FormId> start_window;
   std::optional<host::HandlerTable> handlers;
 

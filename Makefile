@@ -34,6 +34,12 @@ test-win32: win32
 	@ctest --test-dir $(WIN32) --output-on-failure
 
 test-fuzz: fuzz-build
+	@ctest --test-dir $(FUZZ) --output-on-failure
+
+test: test-native test-fuzz test-win32
+
+# New inputs are kept in the build folder; the committed corpus is only read.
+fuzz: fuzz-build
 	@for target in $(FUZZ)/fuzz_*; do \
 	  name=$${target##*/fuzz_}; log=$(FUZZ)/$$name.log; mkdir -p $(FUZZ)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \

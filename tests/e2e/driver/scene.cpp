@@ -18,7 +18,7 @@ std::string shown_text(const Window& control) {
   try {
     std::wstring text = wide(control.text());
     if (text.size() > kLongestText) text = text.substr(0, kLongestText) + L"...";
-    return " text \"" + readable(text) + "\"";
+    return " text \"" + readable_line(text) + "\"";
   } catch (const std::exception&) {
     return " (text unreadable)";
   }

@@ -40,4 +40,18 @@ std::string readable(std::wstring_view wide_text) {
 
 std::string readable_gbk(std::string_view gbk_text) { return readable(wide(gbk_text)); }
 
+std::string readable_line(std::wstring_view wide_text) {
+  std::string line;
+  for (char c : readable(wide_text)) {
+    if (c == '\r') {
+      line += "\\r";
+    } else if (c == '\n') {
+      line += "\\n";
+    } else {
+      line += c;
+    }
+  }
+  return line;
+}
+
 }  // namespace e2e

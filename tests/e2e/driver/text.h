@@ -14,5 +14,7 @@ std::string gbk(std::wstring_view wide_text);
 // UTF-8 for messages (never for the program's texts).
 std::string readable(std::wstring_view wide_text);
 std::string readable_gbk(std::string_view gbk_text);
+// The same on one line, with CR and LF written as \r and \n.
+std::string readable_line(std::wstring_view wide_text);
 
 }  // namespace e2e

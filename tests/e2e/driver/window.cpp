@@ -193,6 +193,11 @@ void Window::post_button_press(int button_id) const {
     throw std::runtime_error("cannot press button " + std::to_string(button_id) + " of " + describe(*this));
 }
 
+std::optional<Window> Window::owner() const {
+  if (HWND owner_handle = GetWindow(handle_, GW_OWNER)) return Window(owner_handle);
+  return std::nullopt;
+}
+
 std::vector<Window> top_level_windows(DWORD process_id) {
   TopLevelSearch search{process_id, {}};
   EnumWindows(collect_top_level, reinterpret_cast<LPARAM>(&search));
@@ -205,7 +210,7 @@ std::string describe(const Window& window) {
   if (!window.exists()) return std::string(handle) + " (gone)";
   std::string line = std::string(handle) + " " + readable(window.class_name());
   if (GetWindowLongW(window.handle(), GWL_STYLE) & WS_CHILD) line += " id " + std::to_string(window.control_id());
-  line += " \"" + readable_gbk(window.title()) + "\" " + rect_text(window.rect());
+  line += " \"" + readable_line(wide(window.title())) + "\" " + rect_text(window.rect());
   if (!window.visible()) line += " hidden";
   if (!window.enabled()) line += " disabled";
   if (window.topmost()) line += " topmost";

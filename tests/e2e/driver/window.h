@@ -53,6 +53,9 @@ class Window {
   // window is not layered, or when it is drawn with UpdateLayeredWindow).
   std::optional<LayeredAttributes> layered() const;
 
+  // The window that owns this top-level window; a program gives a window a
+  // hidden owner to keep it off the taskbar.
+  std::optional<Window> owner() const;
   // All descendants, parents before their children, in z-order.
   std::vector<Window> children() const;
   std::optional<Window> child(int control_id) const;

@@ -15,8 +15,8 @@ using namespace e2e;
 TEST(Wait, TimeoutDescribesTheProgramsWindows) {
   const Folder folder = Folder::fresh();
   const App app = App::start(target_program(), folder);
-  app.type("看得见的文字");
-  app.edit_box().wait_text("看得见的文字");
+  app.type("看得见的\n文字");
+  app.edit_box().wait_text("看得见的\r\n文字");
   try {
     app.wait_message_box("不存在：", 300ms);
     FAIL() << "a message box that never comes was found";
@@ -25,7 +25,7 @@ TEST(Wait, TimeoutDescribesTheProgramsWindows) {
     // The message is UTF-8, for the terminal.
     EXPECT_NE(message.find(readable_gbk("waiting for a message box \"不存在：\"")), std::string::npos) << message;
     EXPECT_NE(message.find("VerbrookE2eTarget \"e2e target\""), std::string::npos) << message;
-    EXPECT_NE(message.find(readable_gbk("text \"看得见的文字\"")), std::string::npos) << message;
+    EXPECT_NE(message.find(readable_gbk("text \"看得见的\\r\\n文字\"")), std::string::npos) << message;
     EXPECT_NE(message.find("screenshot: /"), std::string::npos) << message;
   }
 }

@@ -28,6 +28,7 @@ TEST_F(Windows, MainWindowIsSeenAsItIs) {
   EXPECT_TRUE(main.enabled());
   EXPECT_FALSE(main.topmost());
   EXPECT_FALSE(main.layered());
+  EXPECT_FALSE(main.owner());
   const Window edit = app.edit_box();
   EXPECT_EQ(edit.control_id(), 200);
   EXPECT_TRUE(edit.style() & ES_MULTILINE);

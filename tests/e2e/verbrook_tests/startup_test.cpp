@@ -24,6 +24,9 @@ TEST(Startup, DISABLED_StartupWindowIsCentredAndEscEndsTheProgram) {
   const POINT centred = verbrook::centred_position(verbrook::kStartupWindowSize);
   EXPECT_EQ(startup.rect().left, centred.x);
   EXPECT_EQ(startup.rect().top, centred.y);
+  // No taskbar button: a hidden window owns it.
+  ASSERT_TRUE(startup.owner());
+  EXPECT_FALSE(startup.owner()->visible());
   save_screenshot("splash");
   app.press(VK_ESCAPE);
   EXPECT_EQ(app.wait_exit(), 0);

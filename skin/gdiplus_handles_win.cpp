@@ -30,6 +30,22 @@ void delete_string_format(GpStringFormat* format) {
   if (const auto* g = gdiplus()) g->GdipDeleteStringFormat(format);
 }
 
+BitmapPixels::BitmapPixels(GpImage* image, Gdiplus::ImageLockMode mode) : bitmap_(static_cast<GpBitmap*>(image)) {
+  const auto* g = gdiplus();
+  UINT width = 0;
+  UINT height = 0;
+  if (!g || !image || g->GdipGetImageWidth(image, &width) != Gdiplus::Ok ||
+      g->GdipGetImageHeight(image, &height) != Gdiplus::Ok) {
+    return;
+  }
+  const Gdiplus::Rect all(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+  locked_ = g->GdipBitmapLockBits(bitmap_, &all, mode, PixelFormat32bppARGB, &data_) == Gdiplus::Ok;
+}
+
+BitmapPixels::~BitmapPixels() {
+  if (locked_) gdiplus()->GdipBitmapUnlockBits(bitmap_, &data_);
+}
+
 GdipImage create_argb_bitmap(int width, int height) {
   const auto* g = gdiplus();
   if (!g) return {};

@@ -4,6 +4,8 @@
 // window property), which is already counted.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <utility>
 
 #include "skin/gdiplus_api_win.h"
@@ -60,6 +62,30 @@ using GdipImage = GdipOwned<GpImage, delete_image, &LiveCounts::images>;
 using GdipGraphics = GdipOwned<GpGraphics, delete_graphics>;
 using GdipBrush = GdipOwned<GpBrush, delete_brush>;
 using GdipPen = GdipOwned<GpPen, delete_pen>;
+
+// The pixels of a bitmap as 32-bit straight ARGB, locked for reading or
+// writing until this object goes. Empty when the image has no pixels to lock
+// (a metafile) or GDI+ fails.
+class BitmapPixels {
+ public:
+  BitmapPixels(GpImage* image, Gdiplus::ImageLockMode mode);
+  BitmapPixels(const BitmapPixels&) = delete;
+  BitmapPixels& operator=(const BitmapPixels&) = delete;
+  ~BitmapPixels();
+  explicit operator bool() const noexcept { return locked_; }
+  int width() const noexcept { return static_cast<int>(data_.Width); }
+  int height() const noexcept { return static_cast<int>(data_.Height); }
+  std::uint32_t* row(int y) const noexcept {
+    return reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(data_.Scan0) + y * data_.Stride);
+  }
+  // The distance between rows in pixels.
+  std::ptrdiff_t stride() const noexcept { return data_.Stride / 4; }
+
+ private:
+  GpBitmap* bitmap_;
+  Gdiplus::BitmapData data_{};
+  bool locked_ = false;
+};
 
 // A new bitmap in 32-bit ARGB, fully transparent; empty when GDI+ fails.
 GdipImage create_argb_bitmap(int width, int height);

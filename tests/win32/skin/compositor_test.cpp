@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "skin/caret_win.h"
 #include "skin/child_marks_win.h"
 #include "skin/colour.h"
 #include "skin/compositor_win.h"
@@ -228,6 +229,65 @@ TEST_F(Compositor, PresentingGivesBackItsSurfaces) {
   present_layered(nullptr, nullptr, false);
   EXPECT_EQ(live_counts().dib_sections, before.dib_sections);
   EXPECT_EQ(live_counts().images, before.images + 1) << "only the background is held";
+}
+
+}  // namespace
+}  // namespace skin
+
+namespace skin {
+namespace {
+
+class Presentation : public testing::SkinTest {};
+
+std::uint32_t surface_pixel(const PresentationSurface& surface, int x, int y) {
+  return surface.bits()[static_cast<std::size_t>(surface.size().cy - 1 - y) * surface.size().cx + x];
+}
+
+TEST_F(Presentation, SurfaceHoldsThePicturePremultipliedBottomUp) {
+  const testing::TestWindow window = testing::popup(10, 10, 40, 30);
+  const GdipImage picture = testing::make_bitmap(40, 30, [](int, int y) {
+    return y < 10 ? 0xFFFF0000u : y < 20 ? 0x80FF0000u : 0u;
+  });
+  const PresentationSurface surface(window.get(), picture.get(), false);
+  ASSERT_TRUE(surface);
+  EXPECT_EQ(surface.size().cx, 40);
+  EXPECT_EQ(surface.size().cy, 30);
+  EXPECT_EQ(surface_pixel(surface, 5, 5), 0xFFFF0000u);
+  EXPECT_EQ(surface_pixel(surface, 5, 15), 0x80800000u);
+  EXPECT_EQ(surface_pixel(surface, 5, 25), 0u);
+}
+
+TEST_F(Presentation, SmallerPictureLeavesTheRestTransparent) {
+  const testing::TestWindow window = testing::popup(10, 10, 40, 30);
+  const GdipImage picture = testing::solid_bitmap(20, 10, 0xFF00FF00);
+  const PresentationSurface surface(window.get(), picture.get(), false);
+  ASSERT_TRUE(surface);
+  EXPECT_EQ(surface_pixel(surface, 19, 9), 0xFF00FF00u);
+  EXPECT_EQ(surface_pixel(surface, 20, 9), 0u);
+  EXPECT_EQ(surface_pixel(surface, 19, 10), 0u);
+}
+
+TEST_F(Presentation, CaretLineIsDrawnOnTheSurfaceOnly) {
+  const testing::TestWindow window = testing::popup(10, 10, 40, 30);
+  PngWindow skin;
+  ASSERT_TRUE(skin.attach(window.get()));
+  HWND panel = testing::child(window.get(), L"STATIC", 10, 5, 20, 20);
+  ASSERT_TRUE(SetCaretPos(3, 0));
+  caret_state().child = panel;
+  const GdipImage picture = testing::solid_bitmap(40, 30, 0);
+  {
+    // Line at x = 10 + 3 + 5, from y = 5 + (20 - 12) / 2 down 12 pixels.
+    const PresentationSurface with_caret(window.get(), picture.get(), true);
+    ASSERT_TRUE(with_caret);
+    EXPECT_EQ(surface_pixel(with_caret, 18, 10), 0xFF000000u);
+    EXPECT_EQ(surface_pixel(with_caret, 18, 20), 0xFF000000u);
+    EXPECT_EQ(surface_pixel(with_caret, 18, 3), 0u);
+    EXPECT_EQ(surface_pixel(with_caret, 16, 15), 0u);
+    EXPECT_EQ(surface_pixel(with_caret, 20, 15), 0u);
+  }
+  const PresentationSurface without(window.get(), picture.get(), false);
+  EXPECT_EQ(surface_pixel(without, 18, 15), 0u);
+  caret_state().child = nullptr;
 }
 
 }  // namespace

@@ -13,9 +13,6 @@
 
 namespace host {
 
-using Text = std::string;
-using Bytes = std::vector<std::uint8_t>;
-
 // Data-type ids by which the host tells values apart; 0 marks an omitted
 // optional argument.
 enum class DataType : std::uint32_t {
@@ -32,6 +29,11 @@ enum class DataType : std::uint32_t {
   ByteArray = 0x80000005,
   SubroutineAddress = 0x80000006,
 };
+
+// Declared after DataType, whose Text enumerator would otherwise be taken for
+// a shadowing declaration by GCC 12.
+using Text = std::string;
+using Bytes = std::vector<std::uint8_t>;
 
 // Added to a numeric data-type id to mark an array of that kind.
 inline constexpr std::uint32_t kArrayFlag = 0x20000000;

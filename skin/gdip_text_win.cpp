@@ -59,7 +59,7 @@ int font_style_of(const LOGFONTW& font) {
 GpFont* GdipFont::from_hfont(HFONT font) {
   const auto* g = gdiplus();
   LOGFONTW description{};
-  if (!g || !font || GetObjectW(font, sizeof description, &description) != sizeof description) return nullptr;
+  if (!g || !font || GetObjectW(font, sizeof description, &description) == 0) return nullptr;
   GdipFontFamily family;
   if (family_by_wide_name(description.lfFaceName, family) != Gdiplus::Ok) return nullptr;
   const float size = static_cast<float>(description.lfHeight < 0 ? -description.lfHeight : description.lfHeight);

@@ -12,17 +12,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <span>
 #include <vector>
 
+#include "app/splash_frames.h"
 #include "skin/compositor_win.h"
 #include "skin/png_window_win.h"
 #include "skin/skin_startup_win.h"
 #include "tests/win32/skin/image_maker.h"
-
-extern "C" const std::uint8_t verbrook_splash_frames[];
-extern "C" const std::uint8_t verbrook_splash_frames_end[];
 
 namespace {
 
@@ -36,18 +33,9 @@ constexpr int kWindowHeight = 354;
 constexpr int kFrames = 28;
 constexpr double kTickMs = 50.0;
 
-// The embedded records {u32 1, u32 length, PNG bytes}, back to back.
 std::vector<Frame> embedded_frames() {
   std::vector<Frame> frames;
-  const std::uint8_t* at = verbrook_splash_frames;
-  while (verbrook_splash_frames_end - at >= 8) {
-    std::uint32_t header[2];
-    std::memcpy(header, at, sizeof header);
-    at += sizeof header;
-    if (header[0] != 1 || header[1] > static_cast<std::size_t>(verbrook_splash_frames_end - at)) break;
-    frames.emplace_back(at, at + header[1]);
-    at += header[1];
-  }
+  for (const app::SplashFrame frame : app::embedded_splash_frames()) frames.emplace_back(frame.begin(), frame.end());
   return frames;
 }
 

@@ -53,6 +53,17 @@ void draw_panel_border(HWND child, GpGraphics* graphics, const Box& box) {
                                static_cast<float>(box.width), static_cast<float>(box.height));
 }
 
+// The background stretched over the whole picture. False when either image
+// cannot be locked as pixels; GDI+ then draws it.
+bool stretch_background(GpImage* background, GpImage* picture) {
+  const BitmapPixels from(background, Gdiplus::ImageLockModeRead);
+  const BitmapPixels to(picture, Gdiplus::ImageLockModeWrite);
+  if (!from || !to) return false;
+  stretch_bilinear({from.row(0), from.width(), from.height(), from.stride()},
+                   {to.row(0), to.width(), to.height(), to.stride()});
+  return true;
+}
+
 // One line in the panel's font and text colour, cut at the panel's edge rather
 // than wrapped, centred vertically.
 void draw_panel_text(HWND child, GpGraphics* graphics, const Box& box) {
@@ -133,21 +144,6 @@ void draw_skinned_child(HWND parent, HWND child, GpGraphics* graphics) {
     draw_panel_text(child, graphics, box);
   }
 }
-
-namespace {
-
-// The background stretched over the whole picture. False when either image
-// cannot be locked as pixels; GDI+ then draws it.
-bool stretch_background(GpImage* background, GpImage* picture) {
-  const BitmapPixels from(background, Gdiplus::ImageLockModeRead);
-  const BitmapPixels to(picture, Gdiplus::ImageLockModeWrite);
-  if (!from || !to) return false;
-  stretch_bilinear({from.row(0), from.width(), from.height(), from.stride()},
-                   {to.row(0), to.width(), to.height(), to.stride()});
-  return true;
-}
-
-}  // namespace
 
 GdipImage compose_window(HWND window) {
   const auto* g = gdiplus();

@@ -16,7 +16,8 @@ bool PngWindow::attach(HWND window) {
   if (!IsWindow(window)) return false;
   window_ = window;
   SetWindowLongPtrW(window, GWL_EXSTYLE, WS_EX_LAYERED);
-  // Text controls find a caret of this window's thread; it is never shown.
+  // A system caret for the thread, which GetCaretPos reports on; never shown,
+  // as a window presented with UpdateLayeredWindow could not show it anyway.
   CreateCaret(window, nullptr, 1, kCaretHeight);
   if (read_property(window, prop::kTime) == 0) {
     SetTimer(window, kCaretTimerId, kCaretBlinkMs, caret_timer_proc);

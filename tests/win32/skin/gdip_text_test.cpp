@@ -95,15 +95,5 @@ TEST_F(SkinTest, FontAndFamilyByName) {
   ReleaseDC(window.get(), dc);
 }
 
-TEST_F(SkinTest, StringFormatTakesItsAlignments) {
-  GdipStringFormat format;
-  ASSERT_EQ(format.create(Gdiplus::StringFormatFlagsNoWrap, 0), Gdiplus::Ok);
-  EXPECT_EQ(format.set_aligns(Gdiplus::StringAlignmentFar, Gdiplus::StringAlignmentCenter), Gdiplus::Ok);
-  EXPECT_EQ(format.set_align(Gdiplus::StringAlignmentNear), Gdiplus::Ok);
-  EXPECT_EQ(format.set_line_align(Gdiplus::StringAlignmentFar), Gdiplus::Ok);
-  format.release();
-  EXPECT_EQ(format.get_handle(), nullptr);
-}
-
 }  // namespace
 }  // namespace skin

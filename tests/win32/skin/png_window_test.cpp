@@ -144,13 +144,6 @@ TEST_F(SkinTest, MoveWithOnlyAWidthKeepsPositionAndHeight) {
   EXPECT_EQ(rect.bottom - rect.top, 10);
 }
 
-TEST_F(SkinTest, SendDeliversToTheWindow) {
-  const testing::TestWindow window = testing::popup(60, 70, 40, 30);
-  const PngWindow skin(window.get());
-  EXPECT_TRUE(skin.send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc")));
-  EXPECT_EQ(skin.send(WM_GETTEXTLENGTH, 0, 0), 3);
-}
-
 TEST_F(SkinTest, ApplicationViewDrivesAPngWindow) {
   SkinLayer layer;
   layer.startup();

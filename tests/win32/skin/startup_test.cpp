@@ -68,12 +68,6 @@ TEST_F(SkinTest, StartupRegistersTheLoaderWindowClass) {
   EXPECT_EQ(loader.lpszMenuName, nullptr);
 }
 
-TEST_F(SkinTest, StartingAgainChangesNothing) {
-  const HMODULE module = gdiplus_module();
-  skin_startup();
-  EXPECT_EQ(gdiplus_module(), module);
-}
-
 TEST(TextToWide, ConvertsGbkWhateverTheSystemCodePage) {
   EXPECT_EQ(text_to_wide("\xc4\xe3\xba\xc3"), L"\x4F60\x597D");  // 你好
   EXPECT_EQ(text_to_wide("\xcb\xce\xcc\xe5"), L"\x5B8B\x4F53");  // 宋体

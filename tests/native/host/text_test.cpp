@@ -1,5 +1,7 @@
 #include "host/services/text.h"
 
+#include "host/services/space_count.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -46,16 +48,25 @@ const SpaceCase kSpaceCases[] = {
     {"x\xb0\xa1\xa1\xa1y", "x\xb0\xa1y"},  // B0 A1 then a full-width space
 };
 
+// Each block-wise counter must agree with the byte-wise removal everywhere,
+// including characters that straddle the 64-byte blocks and long runs of
+// high bytes whose pairing is carried from block to block.
+void expect_counters_agree(std::string_view text) {
+  const std::size_t removed = text.size() - remove_all_spaces(text).size();
+  ASSERT_EQ(space_count::removed_bytes_sse2(text), removed) << testing::PrintToString(text);
+  if (space_count::cpu_has_avx2()) {
+    ASSERT_EQ(space_count::removed_bytes_avx2(text), removed);
+  }
+  ASSERT_EQ(space_free_length(text), text.size() - removed);
+}
+
 TEST(RemoveAllSpaces, DropsBothWidthsDoubleByteAware) {
   for (const SpaceCase& c : kSpaceCases) {
     EXPECT_EQ(remove_all_spaces(c.text), c.without_spaces) << testing::PrintToString(c.text);
-    EXPECT_EQ(space_free_length(c.text), c.without_spaces.size()) << testing::PrintToString(c.text);
+    expect_counters_agree(c.text);
   }
 }
 
-// The block-wise count must agree with the byte-wise removal everywhere,
-// including characters that straddle the 64-byte blocks and long runs of
-// high bytes whose pairing is carried from block to block.
 TEST(SpaceFreeLength, AgreesWithRemoveAllSpacesOnRandomTexts) {
   constexpr unsigned char kAlphabet[] = {0x20, 0xA1, 0xA1, 0x81, 0xC4, 'a', 0x40, 0x00, 0xFF, '\r', '\n'};
   std::mt19937 random(2024);
@@ -66,7 +77,7 @@ TEST(SpaceFreeLength, AgreesWithRemoveAllSpacesOnRandomTexts) {
     for (char& c : text) {
       c = static_cast<char>(high_bias == 0 && random() % 4 != 0 ? 0xA1 : kAlphabet[random() % std::size(kAlphabet)]);
     }
-    ASSERT_EQ(space_free_length(text), remove_all_spaces(text).size()) << testing::PrintToString(text);
+    expect_counters_agree(text);
   }
 }
 
@@ -77,6 +88,9 @@ TEST(SpaceFreeLength, LongTextsAcrossBlocks) {
   EXPECT_EQ(space_free_length(Text(1000, ' ')), 0u);
   EXPECT_EQ(space_free_length(Text(127, '\xa1')), 0u);  // 63 full-width spaces and a final lead byte
   EXPECT_EQ(space_free_length(Text(129, 'x') + "\x81"), 129u);
+  for (const std::string_view text : {std::string_view(chinese), std::string_view("\xb0\xa1\xa1\xa1 ")}) {
+    expect_counters_agree(text);
+  }
 }
 
 struct SplitCase {

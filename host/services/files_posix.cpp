@@ -17,36 +17,41 @@ namespace {
 class FileDescriptor {
  public:
   explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  FileDescriptor& operator=(FileDescriptor&&) = delete;
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
+  ~FileDescriptor() { close(); }
 
   int get() const { return fd_; }
   explicit operator bool() const { return fd_ >= 0; }
 
   // A close can report a late write error, so writers check it.
-  bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
+  bool close() { return fd_ < 0 || ::close(std::exchange(fd_, -1)) == 0; }
 
  private:
   int fd_;
 };
 
-// Removes the file when it goes out of scope, unless it was kept.
+// A new file beside the target, open for writing; closed and removed again
+// when it goes out of scope unless it took the target's place.
 class TemporaryFile {
  public:
-  explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+  TemporaryFile(FileDescriptor file, std::string path) : file_(std::move(file)), path_(std::move(path)) {}
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
   ~TemporaryFile() {
+    file_.close();
     if (!kept_) ::unlink(path_.c_str());
   }
 
+  int fd() const { return file_.get(); }
   const std::string& path() const { return path_; }
+  bool close() { return file_.close(); }
   void keep() { kept_ = true; }
 
  private:
+  FileDescriptor file_;
   std::string path_;
   bool kept_ = false;
 };
@@ -117,9 +122,9 @@ bool write_file(const Text& file_name, std::span<const std::span<const std::uint
     FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
     if (!file && errno == EEXIST) continue;
     if (!file) return false;
-    TemporaryFile temporary(std::move(path));
-    if (exists) ::fchmod(file.get(), mode);  // not narrowed by the umask
-    if (!write_all(file.get(), parts) || ::fsync(file.get()) != 0 || !file.close()) return false;
+    TemporaryFile temporary(std::move(file), std::move(path));
+    if (exists) ::fchmod(temporary.fd(), mode);  // not narrowed by the umask
+    if (!write_all(temporary.fd(), parts) || ::fsync(temporary.fd()) != 0 || !temporary.close()) return false;
     if (::rename(temporary.path().c_str(), file_name.c_str()) != 0) return false;
     temporary.keep();
     return true;

@@ -18,20 +18,25 @@ namespace {
 constexpr LONGLONG kLargestReadableFile = 1LL << 30;
 constexpr DWORD kLargestTransfer = 1u << 24;
 
-// Removes the file when it goes out of scope, unless it was kept.
+// A new file beside the target, open for writing; closed and removed again
+// when it goes out of scope unless it took the target's place.
 class TemporaryFile {
  public:
-  explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
+  TemporaryFile(FileHandle file, std::wstring path) : file_(std::move(file)), path_(std::move(path)) {}
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
   ~TemporaryFile() {
+    file_.close();  // an open file cannot be deleted
     if (!kept_) DeleteFileW(path_.c_str());
   }
 
+  HANDLE handle() const { return file_.get(); }
   const std::wstring& path() const { return path_; }
+  bool close() { return file_.close(); }
   void keep() { kept_ = true; }
 
  private:
+  FileHandle file_;
   std::wstring path_;
   bool kept_ = false;
 };
@@ -146,8 +151,10 @@ bool write_file(const Text& file_name, std::span<const std::span<const std::uint
                                 FILE_ATTRIBUTE_NORMAL | kept_attributes, nullptr));
     if (!file && GetLastError() == ERROR_FILE_EXISTS) continue;
     if (!file) return false;
-    TemporaryFile temporary(name + L".tmp");
-    if (!write_all(file.get(), parts) || !FlushFileBuffers(file.get()) || !file.close()) return false;
+    TemporaryFile temporary(std::move(file), name + L".tmp");
+    if (!write_all(temporary.handle(), parts) || !FlushFileBuffers(temporary.handle()) || !temporary.close()) {
+      return false;
+    }
     const bool placed = exists ? replace_existing(target, temporary.path(), name + L".bak")
                                : MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
     if (!placed) return false;

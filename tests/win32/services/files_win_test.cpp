@@ -184,6 +184,20 @@ TEST(WriteFile, ReadOnlyTargetStaysAsItWas) {
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// A write that fails half-way (here: the system refuses to read an
+// inaccessible buffer, as it would refuse a full disk) leaves the old file
+// and no temporary file. The temporary file is still open at that point and
+// must be closed before it can be deleted.
+TEST(WriteFile, FailureHalfWayLeavesTheOldFile) {
+  TempFolder folder;
+  put_file(folder.wide_file("doc.txt"), "old");
+  const auto* inaccessible = reinterpret_cast<const std::uint8_t*>(std::uintptr_t{0x10});
+  const std::span<const std::uint8_t> parts[] = {bytes_of("new"), {inaccessible, 4096}};
+  EXPECT_FALSE(write_file(folder.file("doc.txt"), parts));
+  EXPECT_EQ(file_text(folder.wide_file("doc.txt")), "old");
+  EXPECT_EQ(folder.entry_count(), 1u);
+}
+
 // Another program reading the file without sharing it for writing: the write
 // fails, the file keeps its content and no temporary file is left behind.
 TEST(WriteFile, TargetHeldOpenByAnotherProcess) {

@@ -11,10 +11,11 @@
 #include <variant>
 #include <vector>
 
-namespace host {
+// Narrow string literals are GBK bytes (the build sets the execution character
+// set): "中" is two bytes.
+static_assert(sizeof("中") == 3, "narrow string literals must be GBK");
 
-using Text = std::string;
-using Bytes = std::vector<std::uint8_t>;
+namespace host {
 
 // Data-type ids by which the host tells values apart; 0 marks an omitted
 // optional argument.
@@ -32,6 +33,11 @@ enum class DataType : std::uint32_t {
   ByteArray = 0x80000005,
   SubroutineAddress = 0x80000006,
 };
+
+// Declared after DataType, whose Text enumerator would otherwise be taken for
+// a shadowing declaration by GCC 12.
+using Text = std::string;
+using Bytes = std::vector<std::uint8_t>;
 
 // Added to a numeric data-type id to mark an array of that kind.
 inline constexpr std::uint32_t kArrayFlag = 0x20000000;

@@ -111,19 +111,16 @@ std::optional<Bytes> read_whole_file(const Text& file_name) {
 bool write_file(const Text& file_name, std::span<const std::span<const std::uint8_t>> parts) {
   if (!is_usable_name(file_name)) return false;
   struct stat target {};
-  const bool exists = ::stat(file_name.c_str(), &target) == 0;
-  if (exists && !S_ISREG(target.st_mode)) return false;
-  const mode_t mode = exists ? (target.st_mode & 07777) : 0666;
+  if (::stat(file_name.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) return false;
 
   static std::atomic<unsigned> counter{0};
   const std::string stem = file_name + "." + std::to_string(::getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string path = stem + std::to_string(counter++) + ".tmp";
-    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!file && errno == EEXIST) continue;
     if (!file) return false;
     TemporaryFile temporary(std::move(file), std::move(path));
-    if (exists) ::fchmod(temporary.fd(), mode);  // not narrowed by the umask
     if (!write_all(temporary.fd(), parts) || ::fsync(temporary.fd()) != 0 || !temporary.close()) return false;
     if (::rename(temporary.path().c_str(), file_name.c_str()) != 0) return false;
     temporary.keep();

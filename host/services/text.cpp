@@ -70,10 +70,10 @@ Array<Text> split_text(std::string_view text, std::optional<std::string_view> de
   const std::string_view separator = delimiter.value_or(",");
   const bool limited = maximum.has_value();
   int remaining = limited ? std::max(*maximum, 0) : 0;
-  std::vector<Text> members;
   if (text.empty() || (limited && remaining == 0)) return Array<Text>::one_dimensional({});
   if (separator.empty()) return Array<Text>::one_dimensional({Text(text)});
 
+  std::vector<Text> members;
   std::size_t cut = 0;
   std::size_t i = 0;
   bool ran_out = false;

@@ -64,14 +64,6 @@ TEST(WriteConfigurationItem, CreatesTheFile) {
   EXPECT_EQ(read_configuration_item(ini, "s", "j"), "2");
 }
 
-TEST(WriteConfigurationItem, KeepsTheRestOfTheFile) {
-  TempFolder folder;
-  const Text ini = folder.file("settings.ini");
-  put_file(ini, "; mine\n[s]\nk = 1\n\n[t]\nx=y");
-  ASSERT_TRUE(write_configuration_item(ini, "S", Text("K"), Text("22")));
-  EXPECT_EQ(file_text(ini), "; mine\n[s]\nk = 22\n\n[t]\nx=y");
-}
-
 TEST(WriteConfigurationItem, OmittedValueRemovesTheKeyAndOmittedKeyTheSection) {
   TempFolder folder;
   const Text ini = folder.file("settings.ini");

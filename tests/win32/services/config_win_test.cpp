@@ -40,17 +40,6 @@ TEST(Configuration, RoundTripInAChineseFolder) {
   EXPECT_EQ(folder.entry_count(), 1u);
 }
 
-// Hand edits survive a write: comments, order, LF line breaks, other keys.
-TEST(Configuration, HandEditedFileKeepsItsShape) {
-  TempFolder folder;
-  const std::string before = "; colours\n[" + kSection + "]\n" + kFontSize + " = \xa3\xb2\xa3\xb4\n" + kTextColour + "=1\n";
-  put_file(folder.wide_file("zelvorin.ini"), before);
-  EXPECT_EQ(to_integer(read_configuration_item(folder.file("zelvorin.ini"), kSection, kFontSize)), 24);
-  ASSERT_TRUE(write_configuration_item(folder.file("zelvorin.ini"), kSection, kTextColour, Text("2")));
-  EXPECT_EQ(file_text(folder.wide_file("zelvorin.ini")),
-            "; colours\n[" + kSection + "]\n" + kFontSize + " = \xa3\xb2\xa3\xb4\n" + kTextColour + "=2\n");
-}
-
 // What is written reads back through the platform's own profile functions.
 TEST(Configuration, WrittenFilesSuitTheProfileFunctions) {
   TempFolder folder;

@@ -23,14 +23,6 @@ TEST(Convert, IgnoresTheRuntimeLocale) {
   std::setlocale(LC_ALL, "C");
 }
 
-TEST(Convert, FormatsLikeTheNativeBuild) {
-  EXPECT_EQ(to_text(1.0 / 3), "0.3333333333333");
-  EXPECT_EQ(to_text(123456789.0f), "1.23457e+08");
-  EXPECT_EQ(to_text(std::int64_t{INT64_MIN}), "-9223372036854775808");
-  EXPECT_EQ(to_text(1e100), "1e+100");
-  EXPECT_EQ(to_integer(1e10), 2147483647);
-}
-
 TEST(SpaceCount, BothCountersAgreeIn32Bits) {
   Text text;
   for (int i = 0; i < 500; ++i) text += (i % 7 == 0) ? "\xa1\xa1" : (i % 5 == 0) ? " " : "\xc4\xe3";

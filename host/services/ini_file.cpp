@@ -33,16 +33,6 @@ struct Line {
   std::size_t value_begin = 0;  // entries: the first byte after '=' and the blanks after it
 };
 
-// ']' can be the second byte of a GBK character, so the line is walked a
-// character at a time.
-std::size_t last_closing_bracket(std::string_view text) {
-  std::size_t found = npos;
-  for (std::size_t i = 0; i < text.size(); i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1) {
-    if (text[i] == ']') found = i;
-  }
-  return found;
-}
-
 Line parse_line(std::string_view ini, std::size_t begin) {
   Line line;
   line.begin = begin;
@@ -54,7 +44,9 @@ Line parse_line(std::string_view ini, std::size_t begin) {
   const std::string_view text = trimmed(ini.substr(begin, line.content_end - begin));
   if (text.empty() || text.front() == ';') return line;
   if (text.front() == '[') {
-    const std::size_t close = last_closing_bracket(text);
+    // The last ']' closes the name, also when ']' is the second byte of a
+    // character inside it.
+    const std::size_t close = text.rfind(']');
     if (close != npos) {
       line.kind = Kind::kSection;
       line.name = trimmed(text.substr(1, close - 1));

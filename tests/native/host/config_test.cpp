@@ -49,7 +49,7 @@ TEST(ReadConfigurationItem, CutsLongValuesAtCharacterBoundaries) {
   put_file(ini, "[s]\r\nk=" + Text(1 << 20, 'x') + "\r\n");
   EXPECT_EQ(read_configuration_item(ini, "s", "k"), Text(kMaxConfigValueBytes, 'x'));
   // 10238 ASCII bytes, then a double-byte character that would straddle the cut.
-  put_file(ini, "[s]\r\nk=" + Text(kMaxConfigValueBytes - 1, 'x') + "\xc4\xe3\r\n");
+  put_file(ini, "[s]\r\nk=" + Text(kMaxConfigValueBytes - 1, 'x') + "你\r\n");
   EXPECT_EQ(read_configuration_item(ini, "s", "k"), Text(kMaxConfigValueBytes - 1, 'x'));
 }
 

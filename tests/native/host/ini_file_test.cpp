@@ -7,9 +7,6 @@
 namespace host::ini {
 namespace {
 
-// GBK 配置 (section) and 文本颜色 (key), as the settings file holds them.
-constexpr std::string_view kPeiZhi = "\xc5\xe4\xd6\xc3";
-constexpr std::string_view kTextColour = "\xce\xc4\xb1\xbe\xd1\xd5\xc9\xab";
 
 struct ReadCase {
   const char* what;
@@ -44,8 +41,7 @@ const ReadCase kReadCases[] = {
     {"section name up to the last ]", "[a]b]\r\nk=v\r\n", "a]b", "k", "v"},
     {"header without ]", "[s\r\nk=v\r\n", "s", "k", std::nullopt},
     {"Ctrl+Z and CR are blanks", "[s]\r\nk=v\x1a\r\r\n", "s", "k", "v"},
-    {"GBK names", "[\xc5\xe4\xd6\xc3]\r\n\xce\xc4\xb1\xbe\xd1\xd5\xc9\xab=16711680\r\n", kPeiZhi, kTextColour,
-     "16711680"},
+    {"GBK names", "[配置]\r\n文本颜色=16711680\r\n", "配置", "文本颜色", "16711680"},
     {"second bytes are not case-folded", "[s]\r\n\x81\x61=v\r\n", "s", "\x81\x41", std::nullopt},
     {"] as a second byte", "[\xb0\x5d]\r\nk=v\r\n", "\xb0\x5d", "k", "v"},
 };

@@ -9,9 +9,8 @@
 namespace host {
 namespace {
 
-// GBK samples.
-constexpr std::string_view kNiHao = "\xc4\xe3\xba\xc3";  // 你好
-constexpr std::string_view kFullWidthSpace = "\xa1\xa1";
+constexpr std::string_view kNiHao = "你好";
+constexpr std::string_view kFullWidthSpace = "\xa1\xa1";  // spelled out: it looks like a blank
 
 TEST(LengthOfText, CountsBytes) {
   EXPECT_EQ(length_of_text(Text(kNiHao) + "\r\n"), 6);
@@ -23,7 +22,7 @@ TEST(LeftAndRightOfText, TakeAtMostTheLength) {
   EXPECT_EQ(left_of_text("abc", 0), "");
   EXPECT_EQ(left_of_text("abc", -1), "");
   EXPECT_EQ(left_of_text("abc", 2), "ab");
-  EXPECT_EQ(left_of_text(kNiHao, 1), "\xc4");  // may split a character
+  EXPECT_EQ(left_of_text(kNiHao, 1), "\xc4");  // may split a character: the first byte of 你
   EXPECT_EQ(right_of_text("abc", 5), "abc");
   EXPECT_EQ(right_of_text("abc", 0), "");
   EXPECT_EQ(right_of_text("abc", -3), "");
@@ -39,7 +38,7 @@ const SpaceCase kSpaceCases[] = {
     {"", ""},
     {" \xa1\xa1  \xa1\xa1", ""},                      // only spaces of both widths
     {"a b\tc\r\n", "ab\tc\r\n"},                       // tabs and line breaks stay
-    {"\xc4\xe3 \xba\xc3\xa1\xa1", "\xc4\xe3\xba\xc3"},  // 你 好　
+    {"你 好\xa1\xa1", "你好"},
     {"\xc4\xa1\xa1", "\xc4\xa1"},                      // C4 A1 is one character; the last A1 is a lone lead
     {"a\x81", "a"},                                    // a final lead byte is dropped
     {"\x81 ", "\x81 "},                                // a space as a second byte belongs to its character
@@ -116,7 +115,7 @@ const SplitCase kSplitCases[] = {
     {"ab", "abc", std::nullopt, {"ab"}},
     {"\xb0,a,b", std::nullopt, std::nullopt, {"\xb0,a", "b"}},  // B0 takes the comma as its second byte
     {"a,\x81", std::nullopt, std::nullopt, {"a", "\x81"}},      // a final lead byte ends the scan
-    {"\xc4\xe3\xa1\xa1\xba\xc3", kFullWidthSpace, std::nullopt, {"\xc4\xe3", "\xba\xc3"}},
+    {"你\xa1\xa1好", kFullWidthSpace, std::nullopt, {"你", "好"}},
     {"\xa1\xa1\xa1", kFullWidthSpace, std::nullopt, {"", "\xa1"}},
 };
 
@@ -151,8 +150,8 @@ const CompareCase kCompareCases[] = {
     {"\x81\x61x", "\x81\x61X", false, 0},  // but the letter after the character is
     {"\x81\x40", "z", false, 1},           // double-byte characters sort after ASCII
     {"_", "A", false, -1},                 // letters fold to lower case
-    {"\xc4\xe3", "\xc4\xe3", true, 0},
-    {"\xc4", "\xc4\xe3", true, -1},
+    {"你", "你", true, 0},
+    {"\xc4", "你", true, -1},
 };
 
 TEST(CompareTexts, IsMultiByteAware) {

@@ -13,12 +13,11 @@ using testing_support::file_text;
 using testing_support::put_file;
 using testing_support::TempFolder;
 
-// GBK names of the settings file's section and keys.
-const Text kSection = "\xc5\xe4\xd6\xc3";                      // 配置
-const Text kTextColour = "\xce\xc4\xb1\xbe\xd1\xd5\xc9\xab";   // 文本颜色
-const Text kBackColour = "\xb1\xb3\xbe\xb0\xd1\xd5\xc9\xab";   // 背景颜色
-const Text kFontSize = "\xd7\xd6\xcc\xe5\xb4\xf3\xd0\xa1";     // 字体大小
-constexpr std::string_view kSettingsFolder = "\xc9\xe8\xd6\xc3";  // 设置
+const Text kSection = "配置";
+const Text kTextColour = "文本颜色";
+const Text kBackColour = "背景颜色";
+const Text kFontSize = "字体大小";
+constexpr std::string_view kSettingsFolder = "设置";
 
 TEST(Configuration, RoundTripInAChineseFolder) {
   TempFolder folder(kSettingsFolder);

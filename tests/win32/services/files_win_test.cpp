@@ -15,8 +15,8 @@ using testing_support::file_text;
 using testing_support::put_file;
 using testing_support::TempFolder;
 
-constexpr std::string_view kNiHaoTxt = "\xc4\xe3\xba\xc3.txt";  // 你好.txt
-constexpr std::string_view kWenDang = "\xce\xc4\xb5\xb5";       // 文档
+constexpr std::string_view kNiHaoTxt = "你好.txt";
+constexpr std::string_view kWenDang = "文档";
 
 std::span<const std::uint8_t> bytes_of(std::string_view text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
@@ -135,8 +135,8 @@ TEST(WriteFile, FiftyMegabytesRoundTrip) {
 
 TEST(WriteFile, ChineseFolderAndFileNames) {
   TempFolder folder(kWenDang);
-  ASSERT_TRUE(write_file(folder.file(kNiHaoTxt), bytes_of("\xc4\xe3\xba\xc3\r\n")));
-  EXPECT_EQ(file_text(folder.wide_file(kNiHaoTxt)), "\xc4\xe3\xba\xc3\r\n");
+  ASSERT_TRUE(write_file(folder.file(kNiHaoTxt), bytes_of("你好\r\n")));
+  EXPECT_EQ(file_text(folder.wide_file(kNiHaoTxt)), "\xc4\xe3\xba\xc3\r\n");  // GBK bytes
   // The name on the disk is the Unicode one, not code page 1252 mojibake.
   WIN32_FIND_DATAW found{};
   const HANDLE search = FindFirstFileW(folder.wide_file("*.txt").c_str(), &found);

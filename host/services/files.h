@@ -18,7 +18,7 @@ Text program_directory();
 Bytes read_file(const Text& file_name);
 
 // The same, but tells a file that is there and cannot be read (held by another
-// program, a folder, no access) from a missing one: nothing for the first, the
+// program, a folder, no access, too large to hold) from a missing one: nothing for the first, the
 // empty array for the second. A caller that rewrites a file from its old
 // content checks this first, so that it never replaces what it could not read.
 std::optional<Bytes> read_whole_file(const Text& file_name);

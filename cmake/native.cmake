@@ -26,6 +26,15 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/tools/CMakeLists.txt)
   add_subdirectory(tools)
 endif()
 
+# The splash frame tests decode the committed frames with libpng and check
+# that the generator still makes exactly those files.
+find_package(PNG REQUIRED)
+target_link_libraries(native_tests PRIVATE PNG::PNG)
+target_compile_definitions(native_tests PRIVATE
+  VERBROOK_SPLASH_DIR="${PROJECT_SOURCE_DIR}/assets/splash"
+  VERBROOK_SPLASH_GENERATOR="$<TARGET_FILE:verbrook_splash_frames>")
+add_dependencies(native_tests verbrook_splash_frames)
+
 # Benchmark programs: one per file under bench/native, built without
 # sanitizers and optimised, run by `make bench`.
 file(GLOB verbrook_native_benches CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/native/*.cpp)

@@ -17,9 +17,6 @@ static_assert(sizeof("中") == 3, "narrow string literals must be GBK");
 
 namespace host {
 
-using Text = std::string;
-using Bytes = std::vector<std::uint8_t>;
-
 // Data-type ids by which the host tells values apart; 0 marks an omitted
 // optional argument.
 enum class DataType : std::uint32_t {
@@ -36,6 +33,11 @@ enum class DataType : std::uint32_t {
   ByteArray = 0x80000005,
   SubroutineAddress = 0x80000006,
 };
+
+// Declared after DataType, whose Text enumerator would otherwise be taken for
+// a shadowing declaration by GCC 12.
+using Text = std::string;
+using Bytes = std::vector<std::uint8_t>;
 
 // Added to a numeric data-type id to mark an array of that kind.
 inline constexpr std::uint32_t kArrayFlag = 0x20000000;

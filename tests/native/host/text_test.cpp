@@ -1,0 +1,166 @@
+#include "host/services/text.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace host {
+namespace {
+
+// GBK samples.
+constexpr std::string_view kNiHao = "\xc4\xe3\xba\xc3";  // 你好
+constexpr std::string_view kFullWidthSpace = "\xa1\xa1";
+
+TEST(LengthOfText, CountsBytes) {
+  EXPECT_EQ(length_of_text(Text(kNiHao) + "\r\n"), 6);
+  EXPECT_EQ(length_of_text(""), 0);
+}
+
+TEST(LeftAndRightOfText, TakeAtMostTheLength) {
+  EXPECT_EQ(left_of_text("abc", 5), "abc");
+  EXPECT_EQ(left_of_text("abc", 0), "");
+  EXPECT_EQ(left_of_text("abc", -1), "");
+  EXPECT_EQ(left_of_text("abc", 2), "ab");
+  EXPECT_EQ(left_of_text(kNiHao, 1), "\xc4");  // may split a character
+  EXPECT_EQ(right_of_text("abc", 5), "abc");
+  EXPECT_EQ(right_of_text("abc", 0), "");
+  EXPECT_EQ(right_of_text("abc", -3), "");
+  EXPECT_EQ(right_of_text("abc", 2), "bc");
+}
+
+struct SpaceCase {
+  std::string_view text;
+  std::string_view without_spaces;
+};
+
+const SpaceCase kSpaceCases[] = {
+    {"", ""},
+    {" \xa1\xa1  \xa1\xa1", ""},                      // only spaces of both widths
+    {"a b\tc\r\n", "ab\tc\r\n"},                       // tabs and line breaks stay
+    {"\xc4\xe3 \xba\xc3\xa1\xa1", "\xc4\xe3\xba\xc3"},  // 你 好　
+    {"\xc4\xa1\xa1", "\xc4\xa1"},                      // C4 A1 is one character; the last A1 is a lone lead
+    {"a\x81", "a"},                                    // a final lead byte is dropped
+    {"\x81 ", "\x81 "},                                // a space as a second byte belongs to its character
+    {"\xa1 \xa1", "\xa1 "},
+    {"\xa1\xa1\xa1", ""},
+    {"x\xb0\xa1\xa1\xa1y", "x\xb0\xa1y"},  // B0 A1 then a full-width space
+};
+
+TEST(RemoveAllSpaces, DropsBothWidthsDoubleByteAware) {
+  for (const SpaceCase& c : kSpaceCases) {
+    EXPECT_EQ(remove_all_spaces(c.text), c.without_spaces) << testing::PrintToString(c.text);
+    EXPECT_EQ(space_free_length(c.text), c.without_spaces.size()) << testing::PrintToString(c.text);
+  }
+}
+
+// The block-wise count must agree with the byte-wise removal everywhere,
+// including characters that straddle the 64-byte blocks and long runs of
+// high bytes whose pairing is carried from block to block.
+TEST(SpaceFreeLength, AgreesWithRemoveAllSpacesOnRandomTexts) {
+  constexpr unsigned char kAlphabet[] = {0x20, 0xA1, 0xA1, 0x81, 0xC4, 'a', 0x40, 0x00, 0xFF, '\r', '\n'};
+  std::mt19937 random(2024);
+  for (int round = 0; round < 3000; ++round) {
+    const std::size_t size = random() % 300;
+    const int high_bias = round % 3;  // some texts almost all high bytes
+    Text text(size, '\0');
+    for (char& c : text) {
+      c = static_cast<char>(high_bias == 0 && random() % 4 != 0 ? 0xA1 : kAlphabet[random() % std::size(kAlphabet)]);
+    }
+    ASSERT_EQ(space_free_length(text), remove_all_spaces(text).size()) << testing::PrintToString(text);
+  }
+}
+
+TEST(SpaceFreeLength, LongTextsAcrossBlocks) {
+  Text chinese;
+  for (int i = 0; i < 1000; ++i) chinese += Text(kNiHao) + " " + Text(kFullWidthSpace);
+  EXPECT_EQ(space_free_length(chinese), 4000u);
+  EXPECT_EQ(space_free_length(Text(1000, ' ')), 0u);
+  EXPECT_EQ(space_free_length(Text(127, '\xa1')), 0u);  // 63 full-width spaces and a final lead byte
+  EXPECT_EQ(space_free_length(Text(129, 'x') + "\x81"), 129u);
+}
+
+struct SplitCase {
+  std::string_view text;
+  std::optional<std::string_view> delimiter;
+  std::optional<int> maximum;
+  std::vector<Text> members;
+};
+
+const SplitCase kSplitCases[] = {
+    {"a,b", std::nullopt, std::nullopt, {"a", "b"}},
+    {"a\r\n\r\nb", "\r\n", std::nullopt, {"a", "", "b"}},
+    {"a\r\nb\r\n", "\r\n", std::nullopt, {"a", "b"}},
+    {"", std::nullopt, std::nullopt, {}},
+    {"a,b", std::nullopt, 0, {}},
+    {"a,b", std::nullopt, -4, {}},
+    {"a,b", "", std::nullopt, {"a,b"}},
+    {"a,b,c", std::nullopt, 2, {"a", "b"}},
+    {"a,b,c", std::nullopt, 5, {"a", "b", "c"}},
+    {"abc", std::nullopt, 1, {"abc"}},
+    {",a", std::nullopt, std::nullopt, {"", "a"}},
+    {",,", std::nullopt, std::nullopt, {"", ""}},
+    {"ab", "abc", std::nullopt, {"ab"}},
+    {"\xb0,a,b", std::nullopt, std::nullopt, {"\xb0,a", "b"}},  // B0 takes the comma as its second byte
+    {"a,\x81", std::nullopt, std::nullopt, {"a", "\x81"}},      // a final lead byte ends the scan
+    {"\xc4\xe3\xa1\xa1\xba\xc3", kFullWidthSpace, std::nullopt, {"\xc4\xe3", "\xba\xc3"}},
+    {"\xa1\xa1\xa1", kFullWidthSpace, std::nullopt, {"", "\xa1"}},
+};
+
+TEST(SplitText, FollowsTheMemberRules) {
+  for (const SplitCase& c : kSplitCases) {
+    const Array<Text> result = split_text(c.text, c.delimiter, c.maximum);
+    EXPECT_EQ(result.members, c.members) << testing::PrintToString(c.text);
+    EXPECT_EQ(result.sizes, std::vector<std::uint32_t>{static_cast<std::uint32_t>(c.members.size())});
+  }
+}
+
+TEST(Spaces, MakesHalfWidthSpaces) {
+  EXPECT_EQ(spaces(3), "   ");
+  EXPECT_EQ(spaces(0), "");
+  EXPECT_EQ(spaces(-2), "");
+}
+
+struct CompareCase {
+  std::string_view a, b;
+  bool case_sensitive;
+  int order;
+};
+
+const CompareCase kCompareCases[] = {
+    {"abc", "ABC", false, 0},
+    {"abc", "ABC", true, 1},
+    {"a", "b", true, -1},
+    {"ab", "a", false, 1},
+    {"", "", true, 0},
+    {"", "a", false, -1},
+    {"\x81\x61", "\x81\x41", false, 1},     // second bytes are never folded
+    {"\x81\x61x", "\x81\x61X", false, 0},  // but the letter after the character is
+    {"\x81\x40", "z", false, 1},           // double-byte characters sort after ASCII
+    {"_", "A", false, -1},                 // letters fold to lower case
+    {"\xc4\xe3", "\xc4\xe3", true, 0},
+    {"\xc4", "\xc4\xe3", true, -1},
+};
+
+TEST(CompareTexts, IsMultiByteAware) {
+  for (const CompareCase& c : kCompareCases) {
+    const int order = compare_texts(c.a, c.b, c.case_sensitive);
+    EXPECT_EQ((order > 0) - (order < 0), c.order) << testing::PrintToString(c.a) << " " << testing::PrintToString(c.b);
+  }
+}
+
+TEST(JoinTexts, ConcatenatesInOrder) {
+  EXPECT_EQ(join_texts({"a", "", "bc", kNiHao}), "abc" + Text(kNiHao));
+  EXPECT_EQ(join_texts({}), "");
+}
+
+TEST(TextOrder, ComparesUnsignedBytes) {
+  EXPECT_EQ(text_order("a", "b"), -1);
+  EXPECT_EQ(text_order("b", "a"), 1);
+  EXPECT_EQ(text_order("\x80", "a"), 1);
+  EXPECT_EQ(text_order("", ""), 0);
+  EXPECT_EQ(text_order("ab", "a"), 1);
+  EXPECT_EQ(text_order("A", "a"), -1);
+}
+
+}  // namespace
+}  // namespace host

@@ -64,10 +64,15 @@ POINT position_of(const UnitProperties& properties, const Geometry& geometry) {
   return {(GetSystemMetrics(SM_CXSCREEN) - geometry.width) / 2, (GetSystemMetrics(SM_CYSCREEN) - geometry.height) / 2};
 }
 
-// Keeps a window without a taskbar button: an owned window gets none.
+// Keeps a window without a taskbar button: an owned window gets none. The
+// owner goes to the bottom of the z-order: Wine keeps an owned window topmost
+// when asked to leave the topmost band while its owner is the first window
+// below that band.
 ScopedWindow create_hidden_owner() {
-  return ScopedWindow(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                      GetModuleHandleW(nullptr), nullptr));
+  ScopedWindow owner(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr));
+  if (owner) SetWindowPos(owner.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return owner;
 }
 
 std::unique_ptr<Unit> create_control(const UnitDefinition& definition, HWND parent, int dpi) {

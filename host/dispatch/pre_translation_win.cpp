@@ -77,29 +77,26 @@ bool Runtime::pre_translate(MSG& message) {
 // F1OpensHelp), unless the focused control takes the key itself.
 bool Runtime::navigate(LiveForm& form, const MSG& message) {
   HWND window = form.window();
+  const UnitProperties& properties = form.window_unit().properties();
   const WPARAM key = message.wParam;
+  const bool acts = key == VK_TAB || (key == VK_RETURN && properties.get_bool(prop::window::kEnterMovesFocus)) ||
+                    (key == VK_ESCAPE && properties.get_bool(prop::window::kEscCloses)) ||
+                    (key == VK_F1 && properties.get_bool(prop::window::kF1OpensHelp));
+  if (!acts) return false;
   if (message.hwnd != window) {
-    const LRESULT wanted = SendMessageW(message.hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&message));
+    // Asked without the message: with it, an EDIT control switches to dialog
+    // behaviour for good and then closes its parent on Esc by itself.
+    const LRESULT wanted = SendMessageW(message.hwnd, WM_GETDLGCODE, key, 0);
     if (wanted & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
     if (key == VK_TAB && (wanted & DLGC_WANTTAB)) return false;
   }
-  const UnitProperties& properties = form.window_unit().properties();
   switch (key) {
-    case VK_TAB: move_focus(window, message.hwnd, GetKeyState(VK_SHIFT) < 0); return true;
-    case VK_RETURN:
-      if (!properties.get_bool(prop::window::kEnterMovesFocus)) return false;
-      move_focus(window, message.hwnd, false);
-      return true;
-    case VK_ESCAPE:
-      if (!properties.get_bool(prop::window::kEscCloses)) return false;
-      SendMessageW(window, WM_CLOSE, 0, 0);
-      return true;
-    case VK_F1:
-      if (!properties.get_bool(prop::window::kF1OpensHelp)) return false;
-      open_web_address(properties.get_text(prop::window::kHelpFile));
-      return true;
-    default: return false;
+    case VK_TAB: move_focus(window, message.hwnd, GetKeyState(VK_SHIFT) < 0); break;
+    case VK_RETURN: move_focus(window, message.hwnd, false); break;
+    case VK_ESCAPE: SendMessageW(window, WM_CLOSE, 0, 0); break;
+    default: open_web_address(properties.get_text(prop::window::kHelpFile)); break;
   }
+  return true;
 }
 
 bool Runtime::deliver_input_event(LiveForm& form, MSG& message) {

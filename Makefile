@@ -2,9 +2,13 @@
 # Each installs what is missing (scripts/setup.sh), then builds.
 NATIVE := build/native
 WIN32 := build/win32
+FUZZ := build/fuzz
+# `make fuzz` runs each fuzz target this long; `make test` a few seconds each.
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
+SHELL := /bin/bash
 
-.PHONY: setup native win32 build test test-native test-win32 run bench fuzz clean
+.PHONY: setup native win32 fuzz-build build test test-native test-win32 test-fuzz run bench fuzz clean
 
 setup:
 	@scripts/setup.sh
@@ -17,6 +21,10 @@ win32: setup
 	@cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WIN32) -j $(JOBS) -- --no-print-directory
 
+fuzz-build: setup
+	@cmake -S . -B $(FUZZ) -DVERBROOK_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ) -j $(JOBS) -- --no-print-directory
+
 build: win32
 
 test-native: native
@@ -25,7 +33,21 @@ test-native: native
 test-win32: win32
 	@ctest --test-dir $(WIN32) --output-on-failure
 
-test: test-native test-win32
+test-fuzz: fuzz-build
+	@ctest --test-dir $(FUZZ) --output-on-failure
+
+test: test-native test-fuzz test-win32
+
+# New inputs are kept in the build folder; the committed corpus is only read.
+fuzz: fuzz-build
+	@for target in $(FUZZ)/fuzz_*; do \
+	  name=$${target##*/fuzz_}; log=$(FUZZ)/$$name.log; mkdir -p $(FUZZ)/corpus/$$name; \
+	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	    $(FUZZ)/corpus/$$name fuzz/corpus/$$name >$$log 2>&1 \
+	    && grep -E '^(Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb))' $$log \
+	    || { tail -n 60 $$log; exit 1; }; \
+	done
 
 run: win32
 	@scripts/wine-run.sh $(WIN32)/Verbrook.exe

@@ -24,6 +24,9 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
   using Handlers::operator()...;
 };
+// Spelled out for compilers without aggregate deduction (clang 14, the fuzz tree).
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // printf's "%.<precision>g" in the "C" locale.
 Text general_text(double value, int precision) {

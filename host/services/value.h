@@ -11,10 +11,6 @@
 #include <variant>
 #include <vector>
 
-// Narrow string literals are GBK bytes (the build sets the execution character
-// set): "中" is two bytes.
-static_assert(sizeof("中") == 3, "narrow string literals must be GBK");
-
 namespace host {
 
 // Data-type ids by which the host tells values apart; 0 marks an omitted

@@ -1,0 +1,105 @@
+#include "app/application.h"
+
+#include <span>
+#include <utility>
+
+namespace app {
+namespace {
+
+using host::HandlerId;
+using host::HandlerResult;
+using Arguments = std::span<const std::int32_t>;
+
+// Wraps a procedure that takes no arguments and returns nothing.
+template <class Procedure>
+host::Handler plain(Procedure procedure) {
+  return [procedure](Arguments) -> HandlerResult {
+    procedure();
+    return std::nullopt;
+  };
+}
+
+std::int32_t first_argument(Arguments arguments) { return arguments.empty() ? 0 : arguments.front(); }
+
+}  // namespace
+
+Application::Application(host::HostApi& host, skin::SkinApi& skin, std::vector<SplashFrame> splash_frames)
+    : host_(host),
+      skin_(skin),
+      splash_(host, std::move(splash_frames)),
+      documents_(host),
+      statistics_(host),
+      edit_commands_(host),
+      notices_(host),
+      main_window_(host),
+      appearance_(host) {}
+
+int Application::entry() {
+  host_.start_runtime(handler_table());
+  skin_window_ = skin_.create_window();
+  host_.register_exit_procedure([this] { on_exit(); });
+  skin_.startup();
+  host_.load_start_window(host::form::kStartup);
+  host_.run_message_loop();
+  return 0;
+}
+
+void Application::on_exit() {
+  // The skin layer's own start-up state (GDI+, its frame-dimension id) is
+  // released by the skin layer itself; the application lets go of what it holds.
+  skin_window_.reset();
+  statistics_.release_split_lines();
+}
+
+void Application::on_edit_key_down(std::int32_t key_code) {
+  if (key_code == key::kEsc) {
+    main_window_.hide();
+  } else if (key_code == key::kBackspace) {
+    statistics_.resync_on_backspace();
+  } else if (key_code == key::kEnter) {
+    statistics_.end_paragraph();
+  }
+}
+
+host::HandlerTable Application::handler_table() {
+  host::HandlerTable table;
+  auto bind = [&table](HandlerId id, host::Handler handler) { table[static_cast<std::size_t>(id)] = std::move(handler); };
+
+  bind(HandlerId::StartupCreated, plain([this] { splash_.on_startup_created(*skin_window_); }));
+  bind(HandlerId::SplashTick, plain([this] { splash_.on_tick(*skin_window_); }));
+
+  bind(HandlerId::MainSizeChanged, plain([this] { main_window_.fit_edit_box(); }));
+  bind(HandlerId::MainQueryClose, [this](Arguments) { return documents_.confirm_exit(); });
+  bind(HandlerId::MainKeyDown, [this](Arguments arguments) -> HandlerResult {
+    if (first_argument(arguments) == key::kEsc) main_window_.show();
+    return std::nullopt;
+  });
+  bind(HandlerId::ColourChanged, plain([this] { appearance_.apply_chosen_colour(); }));
+  bind(HandlerId::EditKeyDown, [this](Arguments arguments) -> HandlerResult {
+    on_edit_key_down(first_argument(arguments));
+    return std::nullopt;
+  });
+  bind(HandlerId::EditGotFocus, plain([this] { appearance_.load_configuration(); }));
+
+  bind(HandlerId::NewDocument, plain([this] { documents_.new_document(); }));
+  bind(HandlerId::SaveDocument, plain([this] { documents_.save_document(); }));
+  bind(HandlerId::OpenDocument, plain([this] { documents_.open_document(); }));
+  bind(HandlerId::AppendDocument, plain([this] { documents_.append_document(); }));
+  bind(HandlerId::Cut, plain([this] { edit_commands_.cut(); }));
+  bind(HandlerId::Copy, plain([this] { edit_commands_.copy(); }));
+  bind(HandlerId::Paste, plain([this] { edit_commands_.paste(); }));
+  bind(HandlerId::ClearAll, plain([this] { statistics_.clear_text_and_counters(); }));
+  bind(HandlerId::HideNotice, plain([this] { notices_.show_hide_notice(); }));
+  bind(HandlerId::TotalCount, plain([this] { statistics_.show_total_count(); }));
+  bind(HandlerId::InsertDateTime, plain([this] { edit_commands_.insert_date_time(); }));
+  bind(HandlerId::ChooseTextColour, plain([this] { appearance_.choose_text_colour(); }));
+  bind(HandlerId::ChooseBackColour, plain([this] { appearance_.choose_back_colour(); }));
+  bind(HandlerId::ChooseFont, plain([this] { appearance_.choose_font(); }));
+  bind(HandlerId::RestoreConfiguration, plain([this] { appearance_.restore_configuration(); }));
+  bind(HandlerId::OpenWebPage, plain([this] { notices_.open_web_page(); }));
+  bind(HandlerId::AuthorNotice, plain([this] { notices_.show_author_notice(); }));
+  bind(HandlerId::ShortcutHelp, plain([this] { notices_.show_shortcut_help(); }));
+  return table;
+}
+
+}  // namespace app

@@ -1,0 +1,100 @@
+#include "app/documents.h"
+
+#include "host/services/convert.h"
+#include "host/services/text.h"
+
+namespace app {
+
+using host::message_box::kOk;
+using host::message_box::kResultNo;
+using host::message_box::kResultYes;
+using host::message_box::kYesNo;
+using host::units::kCommonDialog;
+using host::units::kEditBox;
+
+Documents::Documents(host::HostApi& host) : host_(host), properties_(host) {}
+
+host::Text Documents::content() { return properties_.text(kEditBox, host::prop::edit::kContent); }
+
+host::Text Documents::current_file_name() { return properties_.text(kCommonDialog, host::prop::dialog::kFileName); }
+
+// Raw bytes up to the first zero byte; a file that cannot be read is empty.
+host::Text Documents::read_text_file(const host::Text& file_name) {
+  return host::to_text(host_.read_file(file_name));
+}
+
+bool Documents::run_file_dialog(int kind) {
+  // The same dialog serves the font choice, so its kind is set on every use.
+  properties_.set(kCommonDialog, host::prop::dialog::kDialogKind, kind);
+  properties_.set(kCommonDialog, host::prop::dialog::kInitialDir, host_.program_directory());
+  return host_.open_common_dialog(kCommonDialog);
+}
+
+Documents::ChangeCheck Documents::check_for_changes() {
+  if (content().empty()) return ChangeCheck::Settled;
+  const host::Text on_disk = read_text_file(current_file_name());
+  if (host::compare_texts(content(), on_disk, true) == 0) return ChangeCheck::Settled;
+  const int answer = host_.message_box(
+      "程序检测到 您的文档\r\n\r\n已发生更改 尚未保存\r\n\r\n是否对当前文档进行保存？", kYesNo, "提示：");
+  if (answer != kResultYes) return ChangeCheck::Settled;
+  return save_document() ? ChangeCheck::Settled : ChangeCheck::NotSaved;
+}
+
+void Documents::new_document() {
+  // The writer asked for the text to be kept: when it could not be, keep it
+  // on screen rather than throw it away.
+  if (check_for_changes() == ChangeCheck::NotSaved) return;
+  properties_.set(kEditBox, host::prop::edit::kContent, host::Text{});
+}
+
+bool Documents::save_document() {
+  if (!run_file_dialog(host::prop::dialog::kKindSave)) {
+    host_.message_box("注意文档未保存&&", kOk, "提醒：");
+    return false;
+  }
+  const host::Bytes bytes = host::to_byte_array(content());
+  const host::Text file_name = current_file_name();
+  if (!host_.write_file(file_name, bytes)) {
+    // The file is replaced as a whole or not at all, so the old one is intact.
+    host_.message_box(host::join_texts({"文件 ", file_name, " 无法写入，文档没有保存。\r\n\r\n请换一个文件名或文件夹再试。"}),
+                      kOk, "保存失败：");
+    return false;
+  }
+  host_.message_box("保存成功！！！", kOk, "恭喜：");
+  return true;
+}
+
+void Documents::open_document() {
+  const bool had_text = !content().empty();
+  if (had_text) {
+    const int answer = host_.message_box(
+        "作者很耐心地提醒您：\r\n\r\n 即将打开的新文件会覆盖掉当前文档 @o@\r\n\r\n"
+        "如果希望当前文档与新文件共存,请使用{添加文档 Ctrl+F}选项\r\n\r\n否则请选择{是}继续打开新文档。",
+        kYesNo, "温馨提示：");
+    if (answer != kResultYes) return;
+  }
+  if (!run_file_dialog(host::prop::dialog::kKindOpen)) return;
+  if (had_text) properties_.set(kEditBox, host::prop::edit::kContent, host::Text{});
+  properties_.set(kEditBox, host::prop::edit::kContent, read_text_file(current_file_name()));
+}
+
+void Documents::append_document() {
+  if (!run_file_dialog(host::prop::dialog::kKindOpen)) return;
+  host_.append_text(kEditBox, read_text_file(current_file_name()));
+}
+
+host::HandlerResult Documents::confirm_exit() {
+  // A document that could not be saved still leads to the exit question: the
+  // writer has just been told, and may answer No to stay.
+  check_for_changes();
+  const int answer = host_.message_box(
+      "亲爱的朋友！ 当前已没有您需要保存的文档\r\n\r\n请问您是否真的确定退出本程序", kYesNo, "退出确认：");
+  if (answer == kResultNo) {
+    host_.message_box("亲 欢迎你再来奋斗 ￥o￥\r\n\r\n身体是革命的本钱 请注意休息！", kOk, "欢迎回来：");
+    return 0;
+  }
+  host_.end_program(0);
+  return std::nullopt;
+}
+
+}  // namespace app

@@ -1,0 +1,43 @@
+// The document commands: new, save, open, append, and the confirmation asked
+// when the main window is closed. There is no modified flag: the document
+// counts as changed when it differs from the file the common dialog last
+// named.
+#pragma once
+
+#include "app/unit_properties.h"
+#include "host/forms/handlers.h"
+#include "host/host_api.h"
+
+namespace app {
+
+class Documents {
+ public:
+  explicit Documents(host::HostApi& host);
+
+  void new_document();
+  // True only when the document was written to the chosen file.
+  bool save_document();
+  void open_document();
+  void append_document();
+  // The main window's query close: a returned 0 keeps the window open; a
+  // confirmed exit ends the program and does not come back.
+  host::HandlerResult confirm_exit();
+
+ private:
+  // NotSaved: the writer asked for the document to be saved and it was not
+  // (dialog cancelled or write failed).
+  enum class ChangeCheck { Settled, NotSaved };
+
+  // Offers to save a document that differs from its file.
+  ChangeCheck check_for_changes();
+  // Sets the common dialog's kind and start folder, then runs it.
+  bool run_file_dialog(int kind);
+  host::Text read_text_file(const host::Text& file_name);
+  host::Text current_file_name();
+  host::Text content();
+
+  host::HostApi& host_;
+  UnitProperties properties_;
+};
+
+}  // namespace app

@@ -1,0 +1,40 @@
+// The startup window's animation and the hand-over to the main window.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "app/splash_frames.h"
+#include "app/unit_properties.h"
+#include "host/host_api.h"
+#include "skin/skin_api.h"
+
+namespace app {
+
+// The frames are played one per timer tick; the tick after the last frame
+// brings up the main window.
+inline constexpr int kSplashFrameCount = 28;
+
+host::Text main_window_title();
+
+class Splash {
+ public:
+  Splash(host::HostApi& host, std::vector<SplashFrame> frames);
+
+  // The startup window has been created: the skin layer takes it over.
+  void on_startup_created(skin::SkinWindow& skin_window);
+
+  // One tick of the startup window's timer. A tick after the hand-over (one can
+  // still be on its way) does the hand-over again, which is harmless.
+  void on_tick(skin::SkinWindow& skin_window);
+
+ private:
+  void hand_over_to_main_window();
+
+  host::HostApi& host_;
+  UnitProperties properties_;
+  std::vector<SplashFrame> frames_;
+  std::int32_t splash_tick_ = 0;
+};
+
+}  // namespace app

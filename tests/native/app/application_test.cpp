@@ -1,0 +1,61 @@
+#include "app/application.h"
+
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+
+namespace app_test {
+namespace {
+
+using host::HandlerId;
+using Strings = std::vector<std::string>;
+
+TEST_F(AppTest, EntryRunsItsStepsInOrderAndReturnsZero) {
+  start();
+  const std::string startup_handle = std::to_string(FakeHost::handle_of(host::units::kStartupWindow));
+  EXPECT_EQ(host.log, (Strings{"start_runtime", "skin create_window", "register_exit_procedure", "skin startup",
+                               "load_start_window startup", "event StartupCreated", "skin attach " + startup_handle,
+                               "run_message_loop"}));
+  EXPECT_EQ(host.start_window, host::form::kStartup);
+  // The array of the last Backspace exists from the start, empty, with one dimension.
+  EXPECT_EQ(app->statistics().last_split_lines().sizes, (std::vector<std::uint32_t>{0}));
+}
+
+TEST_F(AppTest, EverySlotHasAHandler) {
+  start();
+  ASSERT_TRUE(host.handlers);
+  for (std::size_t slot = 0; slot < host::kHandlerCount; ++slot) {
+    EXPECT_TRUE((*host.handlers)[slot]) << "slot " << slot;
+  }
+}
+
+TEST_F(AppTest, HandlersOfKeysAndMenusReturnNothing) {
+  start_editing();
+  // A returned value would swallow the key.
+  for (int key : {8, 13, 65, 46}) EXPECT_FALSE(key_down_in_edit_box(key)) << key;
+  EXPECT_FALSE(host.fire(HandlerId::MainKeyDown, {65, 0}));
+  EXPECT_FALSE(host.fire(HandlerId::Copy));
+}
+
+TEST_F(AppTest, ConfirmedExitRunsTheExitHookOnce) {
+  start_editing();
+  key_down_in_edit_box(8);  // fills the lines of the last Backspace
+  host.set_content("a\r\nb");
+  key_down_in_edit_box(8);
+  ASSERT_EQ(app->statistics().last_split_lines().members.size(), 2u);
+  EXPECT_EQ(skin.record.windows_destroyed, 0);
+  host.answer_boxes({host::message_box::kResultNo /* save? */, host::message_box::kResultYes /* exit? */});
+
+  EXPECT_THROW(host.fire(HandlerId::MainQueryClose), ProgramEnded);
+
+  EXPECT_EQ(host.exit_code, 0);
+  EXPECT_EQ(host.exit_procedure_runs, 1);
+  EXPECT_EQ(skin.record.windows_destroyed, 1);
+  EXPECT_EQ(app->statistics().last_split_lines().member_count(), 0u);
+  EXPECT_TRUE(app->statistics().last_split_lines().members.empty());
+  // Nothing ran after the program was asked to end.
+  EXPECT_EQ(host.log.back(), "skin window destroyed");
+}
+
+}  // namespace
+}  // namespace app_test

@@ -11,8 +11,13 @@ namespace host {
 namespace {
 
 constexpr wchar_t kFormClassName[] = L"VerbrookForm";
-// Posted to a window whose destruction waits for the running handler.
-constexpr UINT kDestroyLater = WM_APP + 1;
+
+// Posted to a window whose destruction waits for the running handler; a
+// registered message, so that no subclass of the window mistakes it for its own.
+UINT destroy_later_message() {
+  static const UINT message = RegisterWindowMessageW(L"VerbrookDestroyLater");
+  return message;
+}
 
 bool register_form_class_once(WNDPROC procedure) {
   static const bool registered = [procedure] {
@@ -172,7 +177,7 @@ void LiveForm::destroy_control(UnitId unit) {
 void LiveForm::close_later() {
   if (closing_ || !window_) return;
   closing_ = true;
-  PostMessageW(window_.get(), kDestroyLater, 0, 0);
+  PostMessageW(window_.get(), destroy_later_message(), 0, 0);
 }
 
 void LiveForm::make_modal(std::vector<HWND> disabled_windows) {
@@ -201,6 +206,10 @@ LRESULT CALLBACK LiveForm::window_procedure(HWND window, UINT message, WPARAM wp
 LRESULT LiveForm::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
   HWND window = window_.get();
   const UnitId self = window_unit_.id();
+  if (message == destroy_later_message()) {
+    DestroyWindow(window);
+    return 0;
+  }
   switch (message) {
     case WM_CLOSE: {
       const HandlerResult answer = deliver(self, event::kQueryClose);
@@ -212,9 +221,8 @@ LRESULT LiveForm::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
       const HandlerResult answer = deliver(self, event::kQueryClose);
       return !(answer && *answer == 0);
     }
-    case kDestroyLater: DestroyWindow(window); return 0;
-    case WM_DESTROY: on_destroy(); return 0;
-    case WM_NCDESTROY: on_final_destroy(); return 0;
+    case WM_DESTROY: on_destroy(); break;
+    case WM_NCDESTROY: on_final_destroy(); break;
     case WM_COMMAND: on_command(wparam, lparam); return 0;
     case WM_TIMER: {
       Unit* unit = find_unit(static_cast<UnitId>(wparam));

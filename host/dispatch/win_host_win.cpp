@@ -57,8 +57,8 @@ int WinHost::message_box(const Text& text, int flags, const Text& caption) {
   return show_message_box(text, flags, caption);
 }
 
-// The common dialogs come with the next step of the host; until then every
-// dialog counts as cancelled.
+// No common dialog is offered yet: every dialog counts as cancelled, which
+// leaves the dialog's properties as they were.
 bool WinHost::open_common_dialog(const UnitRef&) { return false; }
 
 void WinHost::open_web_address(const Text& address) { host::open_web_address(address); }

@@ -104,29 +104,33 @@ void post_key_down(HWND window, UINT virtual_key) {
 
 namespace {
 
-struct MessageBoxSearch {
+struct WindowSearch {
   DWORD process;
-  HWND box = nullptr;
+  const wchar_t* class_name;
+  HWND found = nullptr;
 };
 
-BOOL CALLBACK check_for_message_box(HWND candidate, LPARAM parameter) {
-  auto* search = reinterpret_cast<MessageBoxSearch*>(parameter);
+BOOL CALLBACK check_window(HWND candidate, LPARAM parameter) {
+  auto* search = reinterpret_cast<WindowSearch*>(parameter);
   DWORD owner = 0;
   GetWindowThreadProcessId(candidate, &owner);
-  wchar_t class_name[16] = {};
-  GetClassNameW(candidate, class_name, 16);
-  if (owner != search->process || std::wstring(class_name) != L"#32770" || !IsWindowVisible(candidate)) return TRUE;
-  search->box = candidate;
+  wchar_t class_name[64] = {};
+  GetClassNameW(candidate, class_name, 64);
+  if (owner != search->process || std::wstring(class_name) != search->class_name || !IsWindowVisible(candidate))
+    return TRUE;
+  search->found = candidate;
   return FALSE;
 }
 
 }  // namespace
 
-HWND find_message_box(DWORD process) {
-  MessageBoxSearch search{process};
-  EnumWindows(check_for_message_box, reinterpret_cast<LPARAM>(&search));
-  return search.box;
+HWND find_visible_window(DWORD process, const wchar_t* class_name) {
+  WindowSearch search{process, class_name};
+  EnumWindows(check_window, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
+
+HWND find_message_box(DWORD process) { return find_visible_window(process, L"#32770"); }
 
 HWND handle_of(HostApi& host, const UnitRef& unit) { return reinterpret_cast<HWND>(host.window_handle(unit)); }
 

@@ -85,6 +85,18 @@ TEST_F(MainWindowKeys, ShortcutsRunTheirMenuCommandsAndNeverReachTheEditBox) {
   }
 }
 
+TEST_F(MainWindowKeys, KeysForADisabledWindowGetNoShortcutAndNoEvent) {
+  host.write_property(form::kMain, unit::kEditBox, prop::kDisabled, -1, true);
+  recorder.clear();
+  {
+    const HeldKeys held{VK_CONTROL};
+    post_key_down(edit, 'A');
+    post_key_down(edit, 'B');
+    pump_pending(host.runtime());
+  }
+  EXPECT_TRUE(recorder.calls().empty());
+}
+
 TEST_F(MainWindowKeys, AKeyWithoutAShortcutGoesToTheEditBox) {
   {
     const HeldKeys held{VK_CONTROL};

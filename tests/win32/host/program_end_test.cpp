@@ -205,5 +205,41 @@ TEST(ProgramEnd, EscInTheStartupWindowEndsTheProgramWithZero) {
   EXPECT_EQ(outcome.marker, "x");
 }
 
+TEST(ProgramEnd, TheProgramShowsItsStartupWindowCentredAndEscEndsItWithZero) {
+  wchar_t tests[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, tests, MAX_PATH);
+  std::wstring program(tests);
+  program = program.substr(0, program.rfind(L'\\') + 1) + L"Verbrook.exe";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION child{};
+  ASSERT_TRUE(CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
+  HWND window = nullptr;
+  const auto deadline = std::chrono::steady_clock::now() + 20s;
+  while (!window && std::chrono::steady_clock::now() < deadline) {
+    window = find_visible_window(child.dwProcessId, L"VerbrookForm");
+    if (!window) WaitForSingleObject(child.hProcess, 20);  // polling until the window shows
+  }
+  bool ended = false;
+  if (window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 495) / 2);
+    EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 354) / 2);
+    EXPECT_EQ(rect.right - rect.left, 495);
+    EXPECT_EQ(rect.bottom - rect.top, 354);
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1);
+    ended = WaitForSingleObject(child.hProcess, 20000) == WAIT_OBJECT_0;
+  }
+  if (!ended) TerminateProcess(child.hProcess, 99);
+  DWORD exit_code = 99;
+  GetExitCodeProcess(child.hProcess, &exit_code);
+  CloseHandle(child.hThread);
+  CloseHandle(child.hProcess);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(ended);
+  EXPECT_EQ(exit_code, 0u);
+}
+
 }  // namespace
 }  // namespace host::testing

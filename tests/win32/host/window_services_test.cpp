@@ -141,5 +141,41 @@ TEST(MessageBoxService, ReturnsTheButtonMinusOneAndShowsTheDefaultCaption) {
   }
 }
 
+// The one-key hide and show, made of the services and properties the
+// application uses, on the real main window.
+TEST(MainWindowServices, HideAndShowAgain) {
+  Recorder recorder;
+  WinHost host;
+  host.start_runtime(recorder.table());
+  ASSERT_TRUE(host.load_window(units::kMainWindow, std::nullopt, false));
+  host.write_property(form::kMain, unit::kMainWindow, prop::kVisible, -1, true);
+  HWND main = handle_of(host, units::kMainWindow);
+  HWND edit = handle_of(host, units::kEditBox);
+  ASSERT_TRUE(pump_until(host.runtime(), [&] { return GetFocus() == edit; }));
+  const auto alpha_of = [&] {
+    BYTE alpha = 0;
+    GetLayeredWindowAttributes(main, nullptr, &alpha, nullptr);
+    return alpha;
+  };
+
+  host.write_property(form::kMain, unit::kEditBox, prop::kDisabled, -1, true);
+  host.set_focus(units::kMainWindow);
+  host.write_property(form::kMain, unit::kMainWindow, prop::window::kAlwaysOnTop, -1, true);
+  host.set_window_transparency(host.window_handle(units::kMainWindow), 6);
+  EXPECT_EQ(GetWindowLongW(main, GWL_EXSTYLE) & (WS_EX_LAYERED | WS_EX_TOPMOST), WS_EX_LAYERED | WS_EX_TOPMOST);
+  EXPECT_EQ(alpha_of(), 6);
+  EXPECT_EQ(GetFocus(), main);
+  EXPECT_FALSE(IsWindowEnabled(edit));
+
+  host.set_window_transparency(host.window_handle(units::kMainWindow), 255);
+  host.write_property(form::kMain, unit::kMainWindow, prop::window::kAlwaysOnTop, -1, false);
+  host.write_property(form::kMain, unit::kEditBox, prop::kDisabled, -1, false);
+  host.set_focus(units::kEditBox);
+  EXPECT_EQ(GetWindowLongW(main, GWL_EXSTYLE) & (WS_EX_LAYERED | WS_EX_TOPMOST), WS_EX_LAYERED);
+  EXPECT_EQ(alpha_of(), 255);
+  EXPECT_EQ(GetFocus(), edit);
+  EXPECT_EQ(recorder.count(HandlerId::EditGotFocus), 2);  // at the first showing and now
+}
+
 }  // namespace
 }  // namespace host::testing

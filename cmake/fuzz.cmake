@@ -12,6 +12,7 @@ set(verbrook_fuzz_flags -fsanitize=fuzzer,address,undefined -fno-sanitize-recove
 # are not built here, since clang cannot encode literals as GBK.
 add_library(verbrook_fuzzed STATIC
   ${PROJECT_SOURCE_DIR}/host/services/text.cpp
+  ${PROJECT_SOURCE_DIR}/host/services/space_count.cpp
   ${PROJECT_SOURCE_DIR}/host/services/convert.cpp
   ${PROJECT_SOURCE_DIR}/host/services/numbers.cpp
   ${PROJECT_SOURCE_DIR}/host/services/date_time.cpp

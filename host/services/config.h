@@ -7,7 +7,8 @@
 
 namespace host {
 
-// Values longer than this are cut to it.
+// Values longer than this are cut to it, without splitting a double-byte
+// character.
 inline constexpr std::size_t kMaxConfigValueBytes = 10239;
 
 // Leading bytes <= 0x20 are skipped in file name, section and key; when any of
@@ -17,7 +18,11 @@ Text read_configuration_item(const Text& file_name, const Text& section, const T
                              const Text& default_value = {});
 
 // Stores key=value in the section, creating the file, section or key as
-// needed; no key removes the whole section, no value removes the key.
+// needed; no key removes the whole section, no value removes the key. The file
+// is replaced as a whole (see write_file) and keeps every other byte. False
+// when the file is there but cannot be read, and for a section, key or value
+// that would not read back as written (a line break, '=' in the key, a key
+// starting with ';' or '[').
 bool write_configuration_item(const Text& file_name, const Text& section, const std::optional<Text>& key,
                               const std::optional<Text>& value);
 

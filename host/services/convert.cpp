@@ -17,8 +17,8 @@
 namespace host {
 namespace {
 
-constexpr const char* kTrue = "\xd5\xe6";   // GBK 真
-constexpr const char* kFalse = "\xbc\xd9";  // GBK 假
+constexpr const char* kTrue = "真";
+constexpr const char* kFalse = "假";
 
 template <class... Handlers>
 struct Overloaded : Handlers... {

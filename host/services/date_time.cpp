@@ -64,21 +64,13 @@ CivilTime civil_from_date_time(DateTime value) {
 }
 
 Text date_time_to_text(DateTime value) {
-  // GBK 年 月 日 时 分 秒
-  static constexpr const char* kYear = "\xc4\xea";
-  static constexpr const char* kMonth = "\xd4\xc2";
-  static constexpr const char* kDay = "\xc8\xd5";
-  static constexpr const char* kHour = "\xca\xb1";
-  static constexpr const char* kMinute = "\xb7\xd6";
-  static constexpr const char* kSecond = "\xc3\xeb";
-
   const CivilTime time = civil_from_date_time(value);
-  Text text = std::to_string(time.year) + kYear + std::to_string(time.month) + kMonth + std::to_string(time.day) + kDay;
+  Text text = std::to_string(time.year) + "年" + std::to_string(time.month) + "月" + std::to_string(time.day) + "日";
   // The time is shown down to its last non-zero part.
   const int shown_parts = time.second != 0 ? 3 : time.minute != 0 ? 2 : time.hour != 0 ? 1 : 0;
-  if (shown_parts >= 1) text += std::to_string(time.hour) + kHour;
-  if (shown_parts >= 2) text += std::to_string(time.minute) + kMinute;
-  if (shown_parts >= 3) text += std::to_string(time.second) + kSecond;
+  if (shown_parts >= 1) text += std::to_string(time.hour) + "时";
+  if (shown_parts >= 2) text += std::to_string(time.minute) + "分";
+  if (shown_parts >= 3) text += std::to_string(time.second) + "秒";
   return text;
 }
 

@@ -12,7 +12,7 @@ struct CivilTime {
 };
 
 // The earliest and latest days a date-time may hold (years 100 and 9999);
-// values outside are clamped.
+// values outside are clamped, and not-a-number counts as day 0.
 inline constexpr double kEarliestDay = -657434;
 inline constexpr double kLatestDay = 2958465;
 

@@ -2,6 +2,7 @@
 // GBK texts.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -15,6 +16,12 @@ Text program_directory();
 // The whole file, opened for reading while denying other writers. Missing,
 // unreadable and empty files all give the empty array.
 Bytes read_file(const Text& file_name);
+
+// The same, but tells a file that is there and cannot be read (held by another
+// program, a folder, no access, too large to hold) from a missing one: nothing for the first, the
+// empty array for the second. A caller that rewrites a file from its old
+// content checks this first, so that it never replaces what it could not read.
+std::optional<Bytes> read_whole_file(const Text& file_name);
 
 // Writes the parts one after the other into the named file, replacing it as a
 // whole: the bytes go to a temporary file in the same folder which then takes

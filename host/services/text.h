@@ -37,8 +37,9 @@ Array<Text> split_text(std::string_view text, std::optional<std::string_view> de
 // n half-width spaces; n < 1 gives the empty text.
 Text spaces(int n);
 
-// Multi-byte aware comparison: negative, 0 or positive. Without case
-// sensitivity ASCII letters compare regardless of case.
+// Multi-byte aware comparison: -1, 0 or 1. Without case sensitivity ASCII
+// letters compare as lower case; the second byte of a double-byte character is
+// never folded.
 int compare_texts(std::string_view a, std::string_view b, bool case_sensitive);
 
 Text join_texts(std::initializer_list<std::string_view> parts);

@@ -27,9 +27,9 @@ const TextCase kTextCases[] = {
     {100.0, "100"},
     {1e100, "1e+100"},
     {-0.0, "-0"},
-    {true, "\xd5\xe6"},   // 真
-    {false, "\xbc\xd9"},  // 假
-    {DateTime{0}, "1899\xc4\xea" "12\xd4\xc2" "30\xc8\xd5"},
+    {true, "真"},
+    {false, "假"},
+    {DateTime{0}, "1899年12月30日"},
     {Text("abc"), "abc"},
     {Bytes{'a', 'b', 0, 'c'}, "ab"},
     {Bytes{'x'}, "x"},
@@ -39,6 +39,7 @@ const TextCase kTextCases[] = {
 
 TEST(ToText, FormatsEveryKind) {
   for (const TextCase& c : kTextCases) EXPECT_EQ(to_text(c.value), c.text) << c.value.index();
+  EXPECT_EQ(to_text(true), "\xd5\xe6");  // the GBK bytes themselves
 }
 
 struct IntegerCase {
@@ -47,14 +48,14 @@ struct IntegerCase {
 };
 
 const IntegerCase kIntegerCases[] = {
-    {Text("\xa3\xb1\xa3\xb8"), 18},  // full-width 18
+    {Text("１８"), 18},
     {Text("abc"), 0},
     {Text(""), 0},
     {Text("  -12abc"), -12},
     {Text("+7"), 7},
     {Text("\t\r\n 42"), 42},
-    {Text("\xa3\xad" "5"), -5},       // full-width minus
-    {Text("\xa1\xa1" "3"), 3},        // full-width space
+    {Text("－5"), -5},
+    {Text("\xa1\xa1" "3"), 3},  // full-width space
     {Text("- 3"), 0},
     {Text("2147483647"), INT_MAX},
     {Text("2147483648"), INT_MAX},
@@ -91,7 +92,7 @@ struct NumberCase {
 const NumberCase kNumberCases[] = {
     {Text("3.5"), 3.5},
     {Text(" -2.5e3x"), -2500},
-    {Text("\xa3\xb1\xa3\xae\xa3\xb5"), 1.5},  // full-width 1.5
+    {Text("１．５"), 1.5},
     {Text("abc"), 0},
     {Text("."), 0},
     {Text("-"), 0},
@@ -121,10 +122,10 @@ TEST(ToNumber, ReadsDecimalNumbers) {
 }
 
 TEST(FoldFullWidth, FoldsOnlyTheListedCharacters) {
-  EXPECT_EQ(fold_full_width("\xa3\xc1\xa3\xfe\xa3\xa1"), "A~!");
+  EXPECT_EQ(fold_full_width("Ａ￣！"), "A~!");
   EXPECT_EQ(fold_full_width("\xa1\xa1\xa1\xab\xa1\xee\xa1\xef"), " ~**");
   EXPECT_EQ(fold_full_width("\xa3\xa0"), "\xa3\xa0");        // would give a control byte
-  EXPECT_EQ(fold_full_width("\xc4\xe3"), "\xc4\xe3");        // other characters stay
+  EXPECT_EQ(fold_full_width("你"), "你");                    // other characters stay
   EXPECT_EQ(fold_full_width("a\xa3"), "a\xa3");              // a final lead byte stays
   EXPECT_EQ(fold_full_width("\xb0\xa3\xb1"), "\xb0\xa3\xb1");  // A3 here is a second byte
 }

@@ -1,0 +1,167 @@
+#include "host/services/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <new>
+#include <string>
+#include <utility>
+
+#include "host/services/encoding_win.h"
+#include "host/services/file_handle_win.h"
+
+namespace host {
+namespace {
+
+// A 32-bit process cannot hold much more in one piece.
+constexpr LONGLONG kLargestReadableFile = 1LL << 30;
+constexpr DWORD kLargestTransfer = 1u << 24;
+
+// A new file beside the target, open for writing; closed and removed again
+// when it goes out of scope unless it took the target's place.
+class TemporaryFile {
+ public:
+  TemporaryFile(FileHandle file, std::wstring path) : file_(std::move(file)), path_(std::move(path)) {}
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+  ~TemporaryFile() {
+    file_.close();  // an open file cannot be deleted
+    if (!kept_) DeleteFileW(path_.c_str());
+  }
+
+  HANDLE handle() const { return file_.get(); }
+  const std::wstring& path() const { return path_; }
+  bool close() { return file_.close(); }
+  void keep() { kept_ = true; }
+
+ private:
+  FileHandle file_;
+  std::wstring path_;
+  bool kept_ = false;
+};
+
+// An embedded zero byte would silently cut the name short.
+bool is_usable_name(const Text& file_name) { return !file_name.empty() && file_name.find('\0') == Text::npos; }
+
+bool write_all(HANDLE file, std::span<const std::span<const std::uint8_t>> parts) {
+  for (std::span<const std::uint8_t> part : parts) {
+    while (!part.empty()) {
+      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(part.size(), kLargestTransfer));
+      DWORD written = 0;
+      if (!WriteFile(file, part.data(), chunk, &written, nullptr) || written == 0) return false;
+      part = part.subspan(written);
+    }
+  }
+  return true;
+}
+
+// Writing in place would fail when another program holds the target open
+// without sharing it for writing, or when the target is read-only; replacing
+// it must fail in the same cases rather than swap the file under that program.
+bool can_write_to(const std::wstring& target) {
+  const FileHandle probe(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return static_cast<bool>(probe);
+}
+
+// ReplaceFileW is given a backup name: without one, a failure after the old
+// file was moved aside loses it (Wine deletes it before moving the new file
+// in). With one, the old file is either still in place or under the backup
+// name, from where it goes back.
+bool replace_existing(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) {
+  if (ReplaceFileW(target.c_str(), replacement.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                   nullptr)) {
+    DeleteFileW(backup.c_str());
+    return true;
+  }
+  if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+    MoveFileExW(backup.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  }
+  return false;
+}
+
+}  // namespace
+
+Text program_directory() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    if (path.size() > 32768) return {};  // longer than any Windows path
+    path.resize(path.size() * 2);
+  }
+  const std::size_t backslash = path.rfind(L'\\');
+  return wide_to_gbk(std::wstring_view(path).substr(0, backslash == std::wstring::npos ? 0 : backslash));
+}
+
+std::optional<Bytes> read_whole_file(const Text& file_name) {
+  if (!is_usable_name(file_name)) return std::nullopt;
+  const FileHandle file(CreateFileW(gbk_to_wide(file_name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return Bytes();
+    return std::nullopt;
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestReadableFile) return std::nullopt;
+  Bytes bytes;
+  try {
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  }
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kLargestTransfer));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) return std::nullopt;
+    if (read == 0) break;
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+// The bytes go to a new file in the target's folder, are flushed to the disk,
+// and the new file then takes the target's place in one step, so that the
+// target is never seen half written and a failure leaves it untouched.
+bool write_file(const Text& file_name, std::span<const std::span<const std::uint8_t>> parts) {
+  if (!is_usable_name(file_name)) return false;
+  const std::wstring target = gbk_to_wide(file_name);
+  if (target.empty()) return false;
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (!exists && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
+  if (exists && ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || !can_write_to(target))) return false;
+  // ReplaceFileW keeps these on Windows but not under Wine.
+  const DWORD kept_attributes =
+      exists ? attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED) : 0;
+
+  static std::atomic<unsigned> counter{0};
+  const std::wstring stem = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::wstring name = stem + std::to_wstring(counter++);
+    FileHandle file(CreateFileW((name + L".tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | kept_attributes, nullptr));
+    if (!file && GetLastError() == ERROR_FILE_EXISTS) continue;
+    if (!file) return false;
+    TemporaryFile temporary(std::move(file), name + L".tmp");
+    if (!write_all(temporary.handle(), parts) || !FlushFileBuffers(temporary.handle()) || !temporary.close()) {
+      return false;
+    }
+    const bool placed = exists ? replace_existing(target, temporary.path(), name + L".bak")
+                               : MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+    if (!placed) return false;
+    temporary.keep();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace host

@@ -1,0 +1,52 @@
+#include "skin/gdiplus_api_win.h"
+
+#include "skin/system_library_win.h"
+
+namespace skin {
+namespace {
+
+struct LoadedGdiplus {
+  HMODULE module = nullptr;
+  GdiplusFunctions functions;
+  bool complete = false;
+};
+
+LoadedGdiplus& loaded() {
+  static LoadedGdiplus state;
+  return state;
+}
+
+template <class Pointer>
+bool resolve(HMODULE module, const char* name, Pointer& pointer) {
+  // Through the generic function pointer type, which converts to any other
+  // without a cast-function-type warning.
+  pointer = reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+  return pointer != nullptr;
+}
+
+}  // namespace
+
+bool load_gdiplus() {
+  LoadedGdiplus& state = loaded();
+  if (state.complete) return true;
+  if (!state.module) state.module = load_system_library(L"GdiPlus.dll");
+  if (!state.module) return false;
+  GdiplusFunctions functions;
+  bool all = true;
+#define VERBROOK_RESOLVE(name) all = resolve(state.module, #name, functions.name) && all;
+  VERBROOK_GDIPLUS_FUNCTIONS(VERBROOK_RESOLVE)
+#undef VERBROOK_RESOLVE
+  if (!all) return false;
+  state.functions = functions;
+  state.complete = true;
+  return true;
+}
+
+const GdiplusFunctions* gdiplus() {
+  const LoadedGdiplus& state = loaded();
+  return state.complete ? &state.functions : nullptr;
+}
+
+HMODULE gdiplus_module() { return loaded().module; }
+
+}  // namespace skin

@@ -1,36 +1,33 @@
-// Verbrook's Windows entry point.
+// Verbrook's Windows entry point: the host runs the application's start-up
+// order and ends the program when it returns.
 #include <windows.h>
+
+#include "host/dispatch/dll_search_win.h"
+#include "host/dispatch/win_host_win.h"
 
 namespace {
 
-LRESULT CALLBACK placeholder_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
+// Until the writing tool is wired in, the forms' handlers do nothing: the
+// startup window shows and Esc closes it.
+host::HandlerTable idle_handlers() {
+  host::HandlerTable table;
+  for (host::Handler& handler : table)
+    handler = [](std::span<const std::int32_t>) -> host::HandlerResult { return std::nullopt; };
+  return table;
+}
+
+int application_entry(host::HostApi& host) {
+  host.start_runtime(idle_handlers());
+  host.register_exit_procedure([] {});
+  host.load_start_window(host::form::kStartup);
+  host.run_message_loop();
+  return 0;
 }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = placeholder_window_proc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  window_class.lpszClassName = L"VerbrookWindow";
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  if (!RegisterClassExW(&window_class)) return 1;
-  HWND window = CreateWindowExW(0, window_class.lpszClassName, L"Verbrook", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 560, 620, nullptr, nullptr, instance, nullptr);
-  if (!window) return 1;
-  ShowWindow(window, show);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  host::restrict_dll_search_to_system();
+  host::WinHost host;
+  host.end_program(application_entry(host));
 }

@@ -1,0 +1,90 @@
+#include "host/dispatch/win_host_win.h"
+
+#include "host/services/clipboard.h"
+#include "host/services/config.h"
+#include "host/services/date_time.h"
+#include "host/services/files.h"
+#include "host/services/message_box.h"
+#include "host/services/web_address.h"
+#include "host/services/window_services.h"
+
+namespace host {
+
+WinHost::WinHost() : WinHost(program_forms()) {}
+
+WinHost::WinHost(std::span<const FormDefinition* const> forms) : runtime_(forms) {}
+
+void WinHost::start_runtime(HandlerTable handlers) { runtime_.start(std::move(handlers)); }
+
+void WinHost::register_exit_procedure(std::function<void()> procedure) {
+  runtime_.set_exit_procedure(std::move(procedure));
+}
+
+void WinHost::load_start_window(FormId form) { runtime_.load_start_window(form); }
+
+void WinHost::run_message_loop() { runtime_.run_message_loop(); }
+
+void WinHost::end_program(int exit_code) { runtime_.end_program(exit_code); }
+
+Value WinHost::read_property(FormId form, UnitId unit, int index, int array_index) {
+  return runtime_.read_property(form, unit, index, array_index);
+}
+
+void WinHost::write_property(FormId form, UnitId unit, int index, int array_index, const Value& value) {
+  runtime_.write_property(form, unit, index, array_index, value);
+}
+
+WindowHandle WinHost::window_handle(const UnitRef& unit) { return window_handle_of_unit(runtime_, unit); }
+
+bool WinHost::load_window(const UnitRef& window, const std::optional<UnitRef>& parent, bool modal) {
+  return host::load_window(runtime_, window, parent, modal);
+}
+
+void WinHost::destroy_unit(const UnitRef& unit) { host::destroy_unit(runtime_, unit); }
+
+void WinHost::set_focus(const UnitRef& unit) { host::set_focus(runtime_, unit); }
+
+std::int32_t WinHost::send_message(const UnitRef& unit, std::uint32_t message, std::int32_t wparam,
+                                   std::int32_t lparam) {
+  return send_message_to_unit(runtime_, unit, message, wparam, lparam);
+}
+
+void WinHost::append_text(const UnitRef& edit_box, const Text& text) { host::append_text(runtime_, edit_box, text); }
+
+void WinHost::set_window_transparency(WindowHandle window, int alpha) { host::set_window_transparency(window, alpha); }
+
+int WinHost::message_box(const Text& text, int flags, const Text& caption) {
+  return show_message_box(text, flags, caption);
+}
+
+// No common dialog is offered yet: every dialog counts as cancelled, which
+// leaves the dialog's properties as they were.
+bool WinHost::open_common_dialog(const UnitRef&) { return false; }
+
+void WinHost::open_web_address(const Text& address) { host::open_web_address(address); }
+
+Text WinHost::clipboard_text() { return host::clipboard_text(); }
+
+bool WinHost::set_clipboard_text(const Text& text) { return host::set_clipboard_text(text); }
+
+DateTime WinHost::current_date_time() { return host::current_date_time(); }
+
+Text WinHost::program_directory() { return host::program_directory(); }
+
+Bytes WinHost::read_file(const Text& file_name) { return host::read_file(file_name); }
+
+bool WinHost::write_file(const Text& file_name, std::span<const std::uint8_t> bytes) {
+  return host::write_file(file_name, bytes);
+}
+
+Text WinHost::read_configuration_item(const Text& file_name, const Text& section, const Text& key,
+                                      const Text& default_value) {
+  return host::read_configuration_item(file_name, section, key, default_value);
+}
+
+bool WinHost::write_configuration_item(const Text& file_name, const Text& section, const Text& key,
+                                       const Text& value) {
+  return host::write_configuration_item(file_name, section, key, value);
+}
+
+}  // namespace host

@@ -1,0 +1,56 @@
+// The host the application runs on under Windows: the runtime's start, loop
+// and end, unit properties, and the services, behind the HostApi interface.
+#pragma once
+
+#include "host/dispatch/runtime_win.h"
+#include "host/host_api.h"
+
+namespace host {
+
+class WinHost final : public HostApi {
+ public:
+  // The program's own forms, or others (tests load forms of their own).
+  WinHost();
+  explicit WinHost(std::span<const FormDefinition* const> forms);
+
+  void start_runtime(HandlerTable handlers) override;
+  void register_exit_procedure(std::function<void()> procedure) override;
+  void load_start_window(FormId form) override;
+  void run_message_loop() override;
+  [[noreturn]] void end_program(int exit_code) override;
+
+  Value read_property(FormId form, UnitId unit, int index, int array_index = -1) override;
+  void write_property(FormId form, UnitId unit, int index, int array_index, const Value& value) override;
+
+  WindowHandle window_handle(const UnitRef& unit) override;
+  bool load_window(const UnitRef& window, const std::optional<UnitRef>& parent, bool modal) override;
+  void destroy_unit(const UnitRef& unit) override;
+  void set_focus(const UnitRef& unit) override;
+  std::int32_t send_message(const UnitRef& unit, std::uint32_t message, std::int32_t wparam,
+                            std::int32_t lparam) override;
+  void append_text(const UnitRef& edit_box, const Text& text) override;
+  void set_window_transparency(WindowHandle window, int alpha) override;
+
+  int message_box(const Text& text, int flags, const Text& caption = {}) override;
+  bool open_common_dialog(const UnitRef& dialog) override;
+  void open_web_address(const Text& address) override;
+
+  Text clipboard_text() override;
+  bool set_clipboard_text(const Text& text) override;
+  DateTime current_date_time() override;
+  Text program_directory() override;
+  Bytes read_file(const Text& file_name) override;
+  bool write_file(const Text& file_name, std::span<const std::uint8_t> bytes) override;
+  Text read_configuration_item(const Text& file_name, const Text& section, const Text& key,
+                               const Text& default_value) override;
+  bool write_configuration_item(const Text& file_name, const Text& section, const Text& key,
+                                const Text& value) override;
+
+  // The runtime itself, for the entry point and for tests that drive the loop.
+  Runtime& runtime() { return runtime_; }
+
+ private:
+  Runtime runtime_;
+};
+
+}  // namespace host

@@ -1,0 +1,39 @@
+// The services that work on the program's windows and controls, addressed as
+// units of loaded forms.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "host/forms/ids.h"
+#include "host/services/value.h"
+
+namespace host {
+
+class Runtime;
+
+// The unit's window handle; 0 for a unit without a window (a timer, a common
+// dialog).
+std::uintptr_t window_handle_of_unit(Runtime& runtime, const UnitRef& unit);
+
+// Loads the window's form (see Runtime::load_form); false when the form cannot
+// be made or the parent unit is not loaded.
+bool load_window(Runtime& runtime, const UnitRef& window, const std::optional<UnitRef>& parent, bool modal);
+
+// A window is destroyed once the running handler has returned; a control at
+// once. A unit that is not loaded (destroyed before) is left alone.
+void destroy_unit(Runtime& runtime, const UnitRef& unit);
+
+void set_focus(Runtime& runtime, const UnitRef& unit);
+
+std::int32_t send_message_to_unit(Runtime& runtime, const UnitRef& unit, std::uint32_t message, std::int32_t wparam,
+                                  std::int32_t lparam);
+
+// Caret to the end, scrolled into view, then the text inserted there.
+void append_text(Runtime& runtime, const UnitRef& edit_box, const Text& text);
+
+// The extended style becomes exactly the layered style with the constant
+// alpha; alpha outside 0-255 counts as 255.
+void set_window_transparency(std::uintptr_t window, int alpha);
+
+}  // namespace host

@@ -1,0 +1,62 @@
+#include "host/services/window_services.h"
+
+#include <windows.h>
+
+#include "host/dispatch/fatal_errors.h"
+#include "host/dispatch/live_form_win.h"
+#include "host/dispatch/runtime_win.h"
+#include "host/units/edit_box_win.h"
+
+namespace host {
+
+std::uintptr_t window_handle_of_unit(Runtime& runtime, const UnitRef& unit) {
+  return reinterpret_cast<std::uintptr_t>(runtime.unit_or_fatal(unit).window());
+}
+
+bool load_window(Runtime& runtime, const UnitRef& window, const std::optional<UnitRef>& parent, bool modal) {
+  HWND owner = nullptr;
+  if (parent) {
+    LiveForm* parent_form = runtime.loaded_form(parent->form);
+    const Unit* parent_unit = parent_form ? parent_form->find_unit(parent->unit) : nullptr;
+    if (!parent_unit || !parent_unit->window()) return false;
+    owner = GetAncestor(parent_unit->window(), GA_ROOT);
+  }
+  return runtime.load_form(window.form, owner, modal);
+}
+
+void destroy_unit(Runtime& runtime, const UnitRef& unit) {
+  LiveForm* form = runtime.loaded_form(unit.form);
+  if (!form) return;
+  if (unit.unit == form->window_unit().id()) {
+    form->close_later();
+  } else {
+    form->destroy_control(unit.unit);
+  }
+}
+
+void set_focus(Runtime& runtime, const UnitRef& unit) {
+  if (HWND window = runtime.unit_or_fatal(unit).window()) SetFocus(window);
+}
+
+std::int32_t send_message_to_unit(Runtime& runtime, const UnitRef& unit, std::uint32_t message, std::int32_t wparam,
+                                  std::int32_t lparam) {
+  HWND window = runtime.unit_or_fatal(unit).window();
+  if (!window) return 0;
+  return static_cast<std::int32_t>(
+      SendMessageW(window, message, static_cast<WPARAM>(static_cast<std::uint32_t>(wparam)), lparam));
+}
+
+void append_text(Runtime& runtime, const UnitRef& edit_box, const Text& text) {
+  auto* unit = dynamic_cast<EditBoxUnit*>(&runtime.unit_or_fatal(edit_box));
+  if (!unit) runtime.fatal_error(fatal::kUnitNotLoaded);
+  unit->append(text);
+}
+
+void set_window_transparency(std::uintptr_t window, int alpha) {
+  const auto handle = reinterpret_cast<HWND>(window);
+  const BYTE constant_alpha = alpha < 0 || alpha > 255 ? 255 : static_cast<BYTE>(alpha);
+  SetWindowLongPtrW(handle, GWL_EXSTYLE, WS_EX_LAYERED);
+  SetLayeredWindowAttributes(handle, 0, constant_alpha, LWA_ALPHA);
+}
+
+}  // namespace host

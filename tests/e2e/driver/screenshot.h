@@ -1,0 +1,15 @@
+// Screenshots for people reading a test's results, taken inside Wine: the
+// virtual desktop's screen copied with BitBlt and written as PNG through
+// GDI+. They are saved under build/win32/e2e-artifacts/ and never asserted.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace e2e {
+
+// Saves the whole desktop as "<test suite>.<test name>-<label>.png" (the
+// running gtest test) and returns the file's path.
+std::filesystem::path save_screenshot(std::string_view label);
+
+}  // namespace e2e

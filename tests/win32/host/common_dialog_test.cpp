@@ -175,12 +175,14 @@ TEST_F(CommonDialog, FontDialogStartsFromThePropertiesAndStoresTheChoice) {
   set(dialog::kFontSize, std::int32_t{12});
   set(dialog::kBold, true);
   set(dialog::kUnderline, true);
-  std::wstring face, size;
+  set(dialog::kFontColor, std::int32_t{0x000000FF});
+  std::wstring face, size, colour;
   bool underline_checked = false, vertical_faces = false;
   DialogWatcher watcher([&](HWND box) {
     ASSERT_TRUE(box);
     face = control_text(box, cmb1);
     size = control_text(box, cmb3);
+    colour = control_text(box, cmb4);
     underline_checked = IsDlgButtonChecked(box, chx2) == BST_CHECKED;
     HWND faces = GetDlgItem(box, cmb1);
     const auto count = SendMessageW(faces, CB_GETCOUNT, 0, 0);
@@ -196,6 +198,7 @@ TEST_F(CommonDialog, FontDialogStartsFromThePropertiesAndStoresTheChoice) {
   EXPECT_TRUE(open(dialog::kKindFont));
   EXPECT_EQ(face, L"Tahoma");
   EXPECT_EQ(size, L"12");
+  EXPECT_EQ(colour, L"Red");  // Wine's name for the colour
   EXPECT_TRUE(underline_checked);
   EXPECT_FALSE(vertical_faces);
   EXPECT_EQ(text(dialog::kFontName), "Tahoma");
@@ -204,6 +207,7 @@ TEST_F(CommonDialog, FontDialogStartsFromThePropertiesAndStoresTheChoice) {
   EXPECT_EQ(get(dialog::kItalic), Value{false});
   EXPECT_EQ(get(dialog::kUnderline), Value{true});
   EXPECT_EQ(get(dialog::kStrikeOut), Value{false});
+  EXPECT_EQ(number(dialog::kFontColor), 0x000000FF);
   expect_focus_back();
 }
 

@@ -79,25 +79,5 @@ TEST(ColourPalette, KeysMoveAndWrap) {
   }
 }
 
-TEST(ColourPalette, EveryEntryIsReachableAndEveryWalkComesBack) {
-  for (PaletteMove move : {PaletteMove::Left, PaletteMove::Right}) {
-    std::set<int> seen;
-    PaletteFocus focus = palette_focus_on(0);
-    for (int step = 0; step < kPaletteEntryCount; ++step) {
-      seen.insert(focus.entry);
-      focus = move_palette_focus(focus, move);
-    }
-    EXPECT_EQ(seen.size(), static_cast<std::size_t>(kPaletteEntryCount));
-    EXPECT_EQ(focus.entry, 0);
-  }
-  for (PaletteMove move : {PaletteMove::Up, PaletteMove::Down}) {
-    for (int column = 0; column < kPaletteColumns; ++column) {
-      PaletteFocus focus = palette_focus_on(column);
-      for (int step = 0; step < kPaletteRows + 1; ++step) focus = move_palette_focus(focus, move);
-      EXPECT_EQ(focus.entry, column);  // four rows and the entry, then round again
-    }
-  }
-}
-
 }  // namespace
 }  // namespace host

@@ -55,8 +55,8 @@ bool Documents::save_document() {
     host_.message_box("注意文档未保存&&", kOk, "提醒：");
     return false;
   }
-  // The file gets the content's bytes as they are, as to byte array would
-  // give them, without one more copy of a document of megabytes.
+  // The content's own bytes go to the file (the bytes to_byte_array would
+  // give), without copying a document of megabytes once more.
   const host::Text text = content();
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   const host::Text file_name = current_file_name();

@@ -61,7 +61,8 @@ run_windows() {
   [ "$name" = documents ] && command="env LC_ALL=zh_CN.UTF-8 $command"
   echo "== $command"
   # The documents benchmark waits minutes for Wine's edit control.
-  if ! { echo "\$ $command"; timeout 3600 $command 2>&1 | grep -v 'setlocale: LC_ALL'; } >"$log.new"; then
+  # Wine's console ends lines with CR LF.
+  if ! { echo "\$ $command"; timeout 3600 $command 2>&1 | tr -d '\r' | grep -v 'setlocale: LC_ALL'; } >"$log.new"; then
     echo "bench: $name failed; its log is $log.new" >&2
     return 1
   fi

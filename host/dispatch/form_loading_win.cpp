@@ -6,16 +6,10 @@
 #include "host/dispatch/fatal_errors.h"
 #include "host/dispatch/live_form_win.h"
 #include "host/dispatch/runtime_win.h"
+#include "host/units/screen_metrics_win.h"
 
 namespace host {
 namespace {
-
-int vertical_dpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return dpi;
-}
 
 int first_show_command(const LiveForm& form) {
   switch (form.window_unit().properties().get_int(prop::window::kStartPosition)) {
@@ -51,7 +45,7 @@ bool Runtime::create_form(const FormDefinition& definition, HWND owner, bool mod
   auto form = std::make_shared<LiveForm>(*this, definition);
   {
     const SuppressEvents building(*this);
-    if (!form->create_window(owner) || !form->create_controls(vertical_dpi())) return false;
+    if (!form->create_window(owner) || !form->create_controls(screen_vertical_dpi())) return false;
   }
   forms_.push_back(form);
 

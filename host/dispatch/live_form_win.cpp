@@ -1,6 +1,7 @@
 #include "host/dispatch/live_form_win.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "host/services/encoding_win.h"
 #include "host/units/colour_picker_win.h"
@@ -80,14 +81,17 @@ ScopedWindow create_hidden_owner() {
   return owner;
 }
 
-std::unique_ptr<Unit> create_control(const UnitDefinition& definition, HWND parent, int dpi) {
+// `deliver` runs an event of the unit, for units that raise events of their own.
+std::unique_ptr<Unit> create_control(const UnitDefinition& definition, HWND parent, int dpi,
+                                     const std::function<void(UnitId, int)>& deliver) {
   switch (definition.type()) {
     case unit_type::kEditBox: {
       auto edit_box = std::make_unique<EditBoxUnit>(definition, parent, dpi);
       return edit_box->created() ? std::move(edit_box) : nullptr;
     }
     case unit_type::kColorPicker: {
-      auto picker = std::make_unique<ColourPickerUnit>(definition, parent);
+      auto picker = std::make_unique<ColourPickerUnit>(
+          definition, parent, [deliver, unit = definition.id] { deliver(unit, event::kColourChanged); });
       return picker->created() ? std::move(picker) : nullptr;
     }
     case unit_type::kTimer: return std::make_unique<TimerUnit>(definition, parent);
@@ -136,10 +140,11 @@ bool LiveForm::create_window(HWND owner) {
 }
 
 bool LiveForm::create_controls(int dpi) {
+  const auto deliver_event = [this](UnitId unit, int event) { deliver(unit, event); };
   for (const UnitDefinition& definition : definition_.controls) {
     const Unit* parent_unit = definition.parent ? find_unit(definition.parent) : nullptr;
     HWND parent = parent_unit && parent_unit->window() ? parent_unit->window() : window_.get();
-    std::unique_ptr<Unit> control = create_control(definition, parent, dpi);
+    std::unique_ptr<Unit> control = create_control(definition, parent, dpi, deliver_event);
     if (!control) return false;
     if (HWND child = control->window())
       SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

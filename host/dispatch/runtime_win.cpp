@@ -10,29 +10,13 @@
 #include "host/dispatch/live_form_win.h"
 #include "host/forms/bindings.h"
 #include "host/services/encoding_win.h"
+#include "host/services/program_folder_win.h"
 
 namespace host {
 namespace {
 
 // The caption of the box that reports a fatal error.
 constexpr std::string_view kFatalErrorCaption = "Verbrook";
-
-// The folder of the program file, taken as UTF-16 so that a folder name
-// outside GBK still works as the current directory.
-std::wstring program_folder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  const std::size_t last_backslash = path.rfind(L'\\');
-  return last_backslash == std::wstring::npos ? std::wstring{} : path.substr(0, last_backslash);
-}
 
 }  // namespace
 

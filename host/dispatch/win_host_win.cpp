@@ -1,6 +1,7 @@
 #include "host/dispatch/win_host_win.h"
 
 #include "host/services/clipboard.h"
+#include "host/services/common_dialog_win.h"
 #include "host/services/config.h"
 #include "host/services/date_time.h"
 #include "host/services/files.h"
@@ -57,9 +58,7 @@ int WinHost::message_box(const Text& text, int flags, const Text& caption) {
   return show_message_box(text, flags, caption);
 }
 
-// No common dialog is offered yet: every dialog counts as cancelled, which
-// leaves the dialog's properties as they were.
-bool WinHost::open_common_dialog(const UnitRef&) { return false; }
+bool WinHost::open_common_dialog(const UnitRef& dialog) { return host::open_common_dialog(runtime_, dialog); }
 
 void WinHost::open_web_address(const Text& address) { host::open_web_address(address); }
 

@@ -26,4 +26,10 @@ std::string wide_to_gbk(std::wstring_view wide) {
   return gbk;
 }
 
+std::optional<std::string> wide_to_gbk_exact(std::wstring_view wide) {
+  std::string gbk = wide_to_gbk(wide);
+  if (gbk_to_wide(gbk) != wide) return std::nullopt;
+  return gbk;
+}
+
 }  // namespace host

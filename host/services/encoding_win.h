@@ -3,6 +3,7 @@
 // page is; nothing else calls MultiByteToWideChar or WideCharToMultiByte.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,8 @@ inline constexpr unsigned kGbkCodePage = 936;
 
 std::wstring gbk_to_wide(std::string_view gbk);
 std::string wide_to_gbk(std::wstring_view wide);
+// The GBK form only when it converts back to exactly the same text: none for
+// a text with a character GBK lacks (which wide_to_gbk would replace).
+std::optional<std::string> wide_to_gbk_exact(std::wstring_view wide);
 
 }  // namespace host

@@ -10,6 +10,7 @@
 
 #include "host/services/encoding_win.h"
 #include "host/services/file_handle_win.h"
+#include "host/services/program_folder_win.h"
 
 namespace host {
 namespace {
@@ -83,21 +84,7 @@ bool replace_existing(const std::wstring& target, const std::wstring& replacemen
 
 }  // namespace
 
-Text program_directory() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    if (path.size() > 32768) return {};  // longer than any Windows path
-    path.resize(path.size() * 2);
-  }
-  const std::size_t backslash = path.rfind(L'\\');
-  return wide_to_gbk(std::wstring_view(path).substr(0, backslash == std::wstring::npos ? 0 : backslash));
-}
+Text program_directory() { return wide_to_gbk(program_folder()); }
 
 std::optional<Bytes> read_whole_file(const Text& file_name) {
   if (!is_usable_name(file_name)) return std::nullopt;

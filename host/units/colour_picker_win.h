@@ -1,14 +1,30 @@
 // The ColorPicker unit: a hidden child window of its own small class, so that
-// it has a handle and receives the messages sent to it.
+// it has a handle and receives the messages sent to it. A left-button release
+// opens its palette; a picked colour goes into `Colour` and raises the
+// colour-changed event.
 #pragma once
 
+#include <functional>
+
+#include "host/units/colour_palette_popup_win.h"
 #include "host/units/unit_win.h"
 
 namespace host {
 
 class ColourPickerUnit : public ControlUnit {
  public:
-  ColourPickerUnit(const UnitDefinition& definition, HWND parent);
+  // `colour_changed` delivers the unit's colour-changed event.
+  ColourPickerUnit(const UnitDefinition& definition, HWND parent, std::function<void()> colour_changed);
+
+  void destroy() override;
+
+ private:
+  static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  void open_palette();
+  void pick(std::int32_t colour);
+
+  std::function<void()> colour_changed_;
+  ColourPalettePopup palette_;
 };
 
 }  // namespace host

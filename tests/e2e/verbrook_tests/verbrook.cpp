@@ -52,6 +52,19 @@ void answer(const e2e::App& app, const Box& box, int button) {
   shown.wait_gone();
 }
 
+void choose_file(const e2e::App& app, std::string_view name) {
+  const e2e::FileDialog dialog = app.wait_file_dialog();
+  dialog.enter_file_name(name);
+  dialog.ok();
+  dialog.wait_gone();
+}
+
+void cancel_file_dialog(const e2e::App& app) {
+  const e2e::FileDialog dialog = app.wait_file_dialog();
+  dialog.cancel();
+  dialog.wait_gone();
+}
+
 void type_and_wait(const Writing& writing, std::string_view text, std::string_view expected) {
   writing.app.type(text);
   writing.edit.wait_text(expected);

@@ -85,6 +85,12 @@ Writing start_writing(const e2e::Folder& folder);
 // with `button` (IDOK, IDYES, IDNO); returns once it is gone.
 void answer(const e2e::App& app, const Box& box, int button);
 
+// Answers the open or save dialog the program shows with a file name
+// (relative to the program's folder, where the dialog starts, or a full
+// path), or cancels it; returns once the dialog is gone.
+void choose_file(const e2e::App& app, std::string_view name);
+void cancel_file_dialog(const e2e::App& app);
+
 // Types the text and waits until the edit box shows `expected` (the whole
 // content, line breaks as CR LF).
 void type_and_wait(const Writing& writing, std::string_view text, std::string_view expected);

@@ -4,7 +4,6 @@
 // is seen in the distance between two lines of text.
 #include <gtest/gtest.h>
 
-#include "driver/screen_picture.h"
 #include "driver/text.h"
 #include "verbrook.h"
 
@@ -13,20 +12,6 @@ namespace {
 using namespace e2e;
 using verbrook::settings_file;
 using verbrook::type_and_wait;
-
-// The colour of the edit box's background, near its bottom right corner,
-// away from the text and the caret.
-COLORREF background_colour(const Window& edit) {
-  const RECT client = edit.client_rect();
-  POINT point{client.right - 8, client.bottom - 8};
-  ClientToScreen(edit.handle(), &point);
-  return ScreenPicture::take(RECT{point.x, point.y, point.x + 1, point.y + 1}).pixel(0, 0);
-}
-
-void wait_background(const verbrook::Writing& writing, COLORREF colour) {
-  poll("the edit box's background in colour " + std::to_string(colour), writing.app.process_id(),
-       [&] { return background_colour(writing.edit) == colour; });
-}
 
 // Lines are as far apart as the font is tall: the first characters of the
 // first and second line, in pixels.
@@ -44,23 +29,10 @@ void refocus(const verbrook::Writing& writing) {
   writing.app.wait_focus(writing.edit);
 }
 
-// One value of the settings file (section 配置), or nothing.
-std::optional<std::string> setting(const Folder& folder, std::string_view key) {
-  const std::optional<std::string> file = folder.read_file(verbrook::kSettingsFile);
-  if (!file) return std::nullopt;
-  const std::size_t section = file->find("[配置]\r\n");
-  if (section == std::string::npos) return std::nullopt;
-  const std::string line_start = "\r\n" + std::string(key) + "=";
-  const std::size_t found = file->find(line_start, section);
-  if (found == std::string::npos) return std::nullopt;
-  const std::size_t value = found + line_start.size();
-  return file->substr(value, file->find("\r\n", value) - value);
-}
-
 TEST(Appearance, FirstRunShowsTheFactoryLookAndWritesNoFileUntilASettingIsChosen) {
   const Folder folder = Folder::fresh();
   const verbrook::Writing writing = verbrook::start_writing(folder);
-  wait_background(writing, verbrook::kFactoryBackColour);
+  verbrook::wait_background(writing, verbrook::kFactoryBackColour);
   // Typing, a message box and a resize choose no setting.
   type_and_wait(writing, "你好", "你好");
   refocus(writing);
@@ -78,22 +50,22 @@ TEST(Appearance, RestoreBringsBackTheFactoryLookAndStoresIt) {
   const Folder folder = Folder::fresh();
   folder.write_file(verbrook::kSettingsFile, settings_file({{"背景颜色", "255"}, {"字体大小", "9"}}));
   const verbrook::Writing writing = verbrook::start_writing(folder);
-  wait_background(writing, RGB(255, 0, 0));
+  verbrook::wait_background(writing, RGB(255, 0, 0));
   writing.app.press(ctrl('P'));
-  wait_background(writing, verbrook::kFactoryBackColour);
+  verbrook::wait_background(writing, verbrook::kFactoryBackColour);
   poll("the factory values in the settings file", writing.app.process_id(),
-       [&] { return setting(folder, "背景颜色") == "12615935"; });
-  EXPECT_EQ(setting(folder, "字体大小"), "18");
-  EXPECT_EQ(setting(folder, "文本颜色"), "16711680");
+       [&] { return verbrook::setting(folder, "背景颜色") == "12615935"; });
+  EXPECT_EQ(verbrook::setting(folder, "字体大小"), "18");
+  EXPECT_EQ(verbrook::setting(folder, "文本颜色"), "16711680");
 }
 
 TEST(Appearance, AHandEditOfTheFileTakesEffectWhenTheEditBoxNextGainsTheFocus) {
   const Folder folder = Folder::fresh();
   const verbrook::Writing writing = verbrook::start_writing(folder);
-  wait_background(writing, verbrook::kFactoryBackColour);
+  verbrook::wait_background(writing, verbrook::kFactoryBackColour);
   folder.write_file(verbrook::kSettingsFile, settings_file({{"背景颜色", "65280"}}));
   refocus(writing);
-  wait_background(writing, RGB(0, 255, 0));
+  verbrook::wait_background(writing, RGB(0, 255, 0));
 }
 
 TEST(Appearance, AFontSizeThatIsNoNumberIsSizeZero) {

@@ -73,4 +73,16 @@ TEST(Hide, WhileHiddenCtrlQAndDelWorkOnTheFaintWindow) {
   wait_hidden(writing);
 }
 
+TEST(Hide, WhileHiddenCtrlSSavesFromTheFaintWindow) {
+  const Folder folder = Folder::fresh();
+  const verbrook::Writing writing = verbrook::start_writing(folder);
+  type_and_wait(writing, "隐藏中", "隐藏中");
+  hide(writing);
+  writing.app.press(ctrl('S'));
+  verbrook::choose_file(writing.app, "隐.txt");
+  verbrook::answer(writing.app, verbrook::kSaved, IDOK);
+  wait_hidden(writing);
+  EXPECT_EQ(folder.read_file("隐.txt"), "隐藏中");
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "driver/screen_picture.h"
 #include "driver/text.h"
 
 namespace verbrook {
@@ -22,6 +23,18 @@ std::string settings_file(std::initializer_list<std::pair<std::string_view, std:
   std::string file = "[配置]\r\n";
   for (const auto& [key, value] : items) file += std::string(key) + "=" + std::string(value) + "\r\n";
   return file;
+}
+
+std::optional<std::string> setting(const e2e::Folder& folder, std::string_view key) {
+  const std::optional<std::string> file = folder.read_file(kSettingsFile);
+  if (!file) return std::nullopt;
+  const std::size_t section = file->find("[配置]\r\n");
+  if (section == std::string::npos) return std::nullopt;
+  const std::string line_start = "\r\n" + std::string(key) + "=";
+  const std::size_t found = file->find(line_start, section);
+  if (found == std::string::npos) return std::nullopt;
+  const std::size_t value = found + line_start.size();
+  return file->substr(value, file->find("\r\n", value) - value);
 }
 
 bool is_startup_window(const e2e::Window& window) {
@@ -59,6 +72,19 @@ void choose_file(const e2e::App& app, std::string_view name) {
   dialog.wait_gone();
 }
 
+void choose_file_to_replace(const e2e::App& app, std::string_view name) {
+  const e2e::FileDialog dialog = app.wait_file_dialog();
+  dialog.enter_file_name(name);
+  dialog.ok();
+  // The system's own question, owned by the dialog (its wording is the system's).
+  const e2e::MessageBoxWindow question(app.wait_window("the question whether to replace the file", [&](const e2e::Window& window) {
+    const auto owner = window.owner();
+    return e2e::MessageBoxWindow::matches(window) && owner && owner->handle() == dialog.window().handle();
+  }));
+  question.press(IDYES);
+  dialog.wait_gone();
+}
+
 void cancel_file_dialog(const e2e::App& app) {
   const e2e::FileDialog dialog = app.wait_file_dialog();
   dialog.cancel();
@@ -79,6 +105,18 @@ void close_and_confirm(const Writing& writing) {
   writing.app.press(e2e::alt(VK_F4));
   answer(writing.app, kExitQuestion, IDYES);
   EXPECT_EQ(writing.app.wait_exit(), 0);
+}
+
+COLORREF background_colour(const e2e::Window& edit) {
+  const RECT client = edit.client_rect();
+  POINT point{client.right - 8, client.bottom - 8};
+  ClientToScreen(edit.handle(), &point);
+  return e2e::ScreenPicture::take(RECT{point.x, point.y, point.x + 1, point.y + 1}).pixel(0, 0);
+}
+
+void wait_background(const Writing& writing, COLORREF colour) {
+  e2e::poll("the edit box's background in colour " + std::to_string(colour), writing.app.process_id(),
+            [&] { return background_colour(writing.edit) == colour; });
 }
 
 void expect_no_question(const e2e::App& app) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,9 @@ inline constexpr std::string_view kSettingsFile = "zelvorin.ini";
 // in the order given.
 std::string settings_file(std::initializer_list<std::pair<std::string_view, std::string_view>> items);
 
+// One value of the settings file in the folder (section 配置), or nothing.
+std::optional<std::string> setting(const e2e::Folder& folder, std::string_view key);
+
 // Factory colours as the edit box shows them.
 inline constexpr COLORREF kFactoryTextColour = 0xFF0000;  // blue
 inline constexpr COLORREF kFactoryBackColour = 0xC080FF;  // pink
@@ -90,6 +94,9 @@ void answer(const e2e::App& app, const Box& box, int button);
 // path), or cancels it; returns once the dialog is gone.
 void choose_file(const e2e::App& app, std::string_view name);
 void cancel_file_dialog(const e2e::App& app);
+// The same for a file that exists already: the save dialog asks whether to
+// replace it, and the answer is Yes.
+void choose_file_to_replace(const e2e::App& app, std::string_view name);
 
 // Types the text and waits until the edit box shows `expected` (the whole
 // content, line breaks as CR LF).
@@ -101,6 +108,12 @@ std::pair<int, int> selection_of(const e2e::Window& edit);
 // Closes the main window with Alt+F4 and confirms the exit when no save is
 // asked for; the program must end with exit code 0.
 void close_and_confirm(const Writing& writing);
+
+// The colour of the edit box's background as the screen shows it, near its
+// bottom right corner, away from the text and the caret (the window is
+// opaque); and a wait for it to show a colour.
+COLORREF background_colour(const e2e::Window& edit);
+void wait_background(const Writing& writing, COLORREF colour);
 
 // Checks that the program asked nothing of the writer: a key pressed next
 // (Ctrl+Q, the total count) still reaches the main window, and its box is the

@@ -45,6 +45,9 @@ if [ ! -f "$WINEPREFIX/.verbrook-ready" ]; then
   reg="$WINEPREFIX/verbrook.reg"
   { printf '\xff\xfe'; sed 's/$/\r/' "$root/scripts/wine-prefix.reg" | iconv -f UTF-8 -t UTF-16LE; } >"$reg"
   wine regedit /S "Z:$(printf '%s' "$reg" | tr / '\\')" >/dev/null 2>&1
+  # Wine does not find the Marlett of fonts-wine by itself here; without it the
+  # caption buttons are drawn as letters.
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -w
   touch "$WINEPREFIX/.verbrook-ready"
 fi

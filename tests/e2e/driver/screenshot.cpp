@@ -10,6 +10,7 @@
 
 #include "driver/handles.h"
 #include "driver/paths.h"
+#include "driver/screen_picture.h"
 #include "driver/text.h"
 
 namespace e2e {
@@ -61,17 +62,11 @@ std::wstring file_name_for(std::string_view label) {
 }  // namespace
 
 std::filesystem::path save_screenshot(std::string_view label) {
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  const ScreenDc screen;
-  const MemoryDc memory(CreateCompatibleDC(screen.get()));
-  const GdiObject bitmap(CreateCompatibleBitmap(screen.get(), width, height));
-  if (!memory || !bitmap) throw std::runtime_error("no memory for a screenshot");
-  {
-    const ScopedSelection selection(memory.get(), bitmap.get());
-    if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY | CAPTUREBLT))
-      throw std::runtime_error("cannot copy the screen");
-  }
+  return save_screenshot(label, RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+}
+
+std::filesystem::path save_screenshot(std::string_view label, RECT area) {
+  const GdiObject bitmap = copy_of_screen(area);
   const std::filesystem::path path = artifacts_folder() / file_name_for(label);
   const GdiplusSession gdiplus;
   const GdiplusBitmap image(static_cast<HBITMAP>(bitmap.get()));

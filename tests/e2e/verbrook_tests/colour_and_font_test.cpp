@@ -11,8 +11,6 @@ namespace {
 
 using namespace e2e;
 
-constexpr std::string_view kSettingsFile = "zelvorin.ini";
-
 Window wait_palette(const App& app) {
   return app.wait_window("the colour palette", [](const Window& window) {
     return window.visible() && window.class_name() == L"VerbrookColourPalette";
@@ -22,11 +20,6 @@ Window wait_palette(const App& app) {
 // The palette is hidden, not destroyed, to open again at once.
 void wait_closed(const App& app, const Window& palette) {
   poll("the colour palette to close", app.process_id(), [&] { return !palette.visible(); });
-}
-
-bool settings_hold(const Folder& folder, std::string_view line) {
-  const std::optional<std::string> settings = folder.read_file(kSettingsFile);
-  return settings && settings->find(line) != std::string::npos;
 }
 
 TEST(ColourPalette, ArrowsAndEnterSetTheTextColourAndTheFocusComesBack) {
@@ -44,7 +37,28 @@ TEST(ColourPalette, ArrowsAndEnterSetTheTextColourAndTheFocusComesBack) {
   wait_closed(app, palette);
   app.wait_focus(edit);
   poll("the text colour in the settings", app.process_id(),
-       [&] { return settings_hold(folder, "文本颜色=8388608"); });
+       [&] { return verbrook::setting(folder, "文本颜色") == "8388608"; });
+}
+
+TEST(ColourPalette, ABackgroundChosenInThePaletteShowsIsStoredAndSurvivesARestart) {
+  const Folder folder = Folder::fresh();
+  {
+    const verbrook::Writing writing = verbrook::start_writing(folder);
+    verbrook::wait_background(writing, verbrook::kFactoryBackColour);
+    writing.app.press(ctrl('R'));
+    const Window palette = wait_palette(writing.app);
+    writing.app.wait_focus(palette);
+    // From 黑色, the first cell, one row down: 灰色.
+    writing.app.press(VK_DOWN);
+    writing.app.press(VK_RETURN);
+    wait_closed(writing.app, palette);
+    verbrook::wait_background(writing, RGB(128, 128, 128));
+    poll("the background colour in the settings", writing.app.process_id(),
+         [&] { return verbrook::setting(folder, "背景颜色") == "8421504"; });
+    verbrook::close_and_confirm(writing);
+  }
+  const verbrook::Writing again = verbrook::start_writing(folder);
+  verbrook::wait_background(again, RGB(128, 128, 128));
 }
 
 TEST(ColourPalette, EscLeavesTheSettingsUntouched) {
@@ -59,7 +73,7 @@ TEST(ColourPalette, EscLeavesTheSettingsUntouched) {
   wait_closed(app, palette);
   app.wait_focus(edit);
   app.wait_idle();
-  EXPECT_FALSE(folder.has_file(kSettingsFile));
+  EXPECT_FALSE(folder.has_file(verbrook::kSettingsFile));
 }
 
 TEST(FontDialog, AChosenSizeIsStored) {
@@ -73,7 +87,7 @@ TEST(FontDialog, AChosenSizeIsStored) {
   dialog.choose_size(24);
   dialog.ok();
   dialog.wait_gone();
-  poll("the font size in the settings", app.process_id(), [&] { return settings_hold(folder, "字体大小=24"); });
+  poll("the font size in the settings", app.process_id(), [&] { return verbrook::setting(folder, "字体大小") == "24"; });
 }
 
 }  // namespace

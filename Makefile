@@ -49,6 +49,10 @@ fuzz: fuzz-build
 	    || { tail -n 60 $$log; exit 1; }; \
 	done
 
+# Runs every benchmark and writes the table into BENCHMARKS.md.
+bench: native win32
+	@scripts/bench.sh
+
 run: win32
 	@scripts/wine-run.sh $(WIN32)/Verbrook.exe
 

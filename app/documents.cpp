@@ -1,5 +1,8 @@
 #include "app/documents.h"
 
+#include <cstdint>
+#include <span>
+
 #include "host/services/convert.h"
 #include "host/services/text.h"
 
@@ -52,7 +55,10 @@ bool Documents::save_document() {
     host_.message_box("注意文档未保存&&", kOk, "提醒：");
     return false;
   }
-  const host::Bytes bytes = host::to_byte_array(content());
+  // The content's own bytes go to the file (the bytes to_byte_array would
+  // give), without copying a document of megabytes once more.
+  const host::Text text = content();
+  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   const host::Text file_name = current_file_name();
   if (!host_.write_file(file_name, bytes)) {
     // The file is replaced as a whole or not at all, so the old one is intact.

@@ -36,6 +36,9 @@ void Statistics::end_paragraph() {
 
 void Statistics::resync_on_backspace() {
   const host::Text content = properties_.text(host::units::kEditBox, host::prop::edit::kContent);
+  // The old lines go first, so that the new ones take their memory again
+  // instead of fresh pages: a document has thousands of lines.
+  release_split_lines();
   last_split_lines_ = host::split_text(content, "\r\n");
   const std::int32_t lines = host::member_count(last_split_lines_);
   if (lines == paragraph_break_count_) {

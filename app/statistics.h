@@ -26,7 +26,7 @@ class Statistics {
   // Empties the document at once, without asking, and resets the counters.
   void clear_text_and_counters();
 
-  // Frees the lines kept from the last Backspace (the program is ending).
+  // Frees the lines kept from the last Backspace.
   void release_split_lines();
 
   float current_paragraph_count() const { return current_paragraph_count_; }

@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "bench/common/measure.h"
 #include "host/services/space_count.h"
 #include "host/services/text.h"
 
@@ -52,5 +53,8 @@ int main() {
       text, [&] { sink = std::memchr(text.data(), 0x01, text.size()) == nullptr ? 1 : 0; });
   std::printf("space_free_length %.2f GB/s (avx2 %s), sse2 counter %.2f GB/s, memchr %.2f GB/s, ratio %.2f\n", counter,
               host::space_count::cpu_has_avx2() ? "yes" : "no", sse2, scan, counter / scan);
+  bench::print_row("counting, 100 MB of mostly Chinese GBK text, 32-bit program under Wine",
+                   bench::format("%.2f GB/s", counter), bench::format("memchr over the same bytes %.2f GB/s", scan),
+                   counter / scan, "0.5 or more", counter / scan >= 0.5);
   return 0;
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/splash_frames.h"
+#include "bench/common/measure.h"
 #include "skin/compositor_win.h"
 #include "skin/png_window_win.h"
 #include "skin/skin_startup_win.h"
@@ -93,7 +94,11 @@ int main() {
     return 1;
   }
 
-  // Warm up once over all frames, then time each step.
+  // The first step of a process starts GDI+'s PNG decoder; then warm up once
+  // over all frames, and time each step.
+  const auto first = Clock::now();
+  skin.load_back_image(frames.front());
+  const double first_step = ms_since(first);
   for (const Frame& frame : frames) skin.load_back_image(frame);
   std::vector<double> steps;
   for (const Frame& frame : frames) {
@@ -128,9 +133,13 @@ int main() {
   std::printf("splash step (%s frames, %d of %dx%d on a %dx%d window)\n", embedded ? "embedded" : "stand-in",
               static_cast<int>(frames.size()), kFrameWidth, kFrameHeight, kWindowWidth, kWindowHeight);
   std::printf("  median %.2f ms = %.3f of the %.0f ms tick (aim 0.05 or less)\n", step, step / kTickMs, kTickMs);
+  std::printf("  the first step of the process %.2f ms\n", first_step);
   std::printf("  decode %.2f ms, compose %.2f ms, present %.2f ms (medians)\n", median(decode), median(compose),
               median(present));
   std::printf("  of the present: filling the surface %.2f ms, the rest is UpdateLayeredWindow\n", median(surface));
+  bench::print_row("splash step (decode, compose, present one frame)", bench::milliseconds(step),
+                   "the splash timer's tick " + bench::milliseconds(kTickMs), step / kTickMs, "0.05 of the tick or less",
+                   step / kTickMs <= 0.05);
   DestroyWindow(window);
   return 0;
 }

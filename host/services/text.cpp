@@ -73,24 +73,34 @@ Array<Text> split_text(std::string_view text, std::optional<std::string_view> de
   if (text.empty() || (limited && remaining == 0)) return Array<Text>::one_dimensional({});
   if (separator.empty()) return Array<Text>::one_dimensional({Text(text)});
 
+  // The statistics split whole documents at every Backspace, so occurrences
+  // are found with find (memchr) rather than by stepping through every
+  // character. An occurrence counts only where a character starts: that is
+  // so when the byte before it cannot lead a double-byte character;
+  // otherwise the characters are walked from the last known start.
   std::vector<Text> members;
   std::size_t cut = 0;
-  std::size_t i = 0;
+  std::size_t character_start = 0;  // a known character start, never past `from`
+  std::size_t from = 0;
   bool ran_out = false;
-  while (text.size() - i >= separator.size()) {
-    if (text.compare(i, separator.size(), separator) == 0) {
-      members.emplace_back(text.substr(cut, i - cut));
-      i += separator.size();
-      cut = i;
-      if (limited && --remaining == 0) {
-        ran_out = true;
-        break;
-      }
-    } else if (is_lead_byte(byte_at(text, i))) {
-      if (i + 1 == text.size()) break;
-      i += 2;
+  for (;;) {
+    const std::size_t found = text.find(separator, from);
+    if (found == std::string_view::npos) break;
+    if (found > character_start && is_lead_byte(byte_at(text, found - 1))) {
+      while (character_start < found) character_start += is_lead_byte(byte_at(text, character_start)) ? 2 : 1;
     } else {
-      ++i;
+      character_start = found;
+    }
+    if (character_start != found) {
+      // The second byte of a double-byte character.
+      from = found + 1;
+      continue;
+    }
+    members.emplace_back(text.substr(cut, found - cut));
+    cut = from = character_start = found + separator.size();
+    if (limited && --remaining == 0) {
+      ran_out = true;
+      break;
     }
   }
   if (cut < text.size() && !ran_out) members.emplace_back(text.substr(cut));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <variant>
 
 #include "host/services/convert.h"
 #include "host/services/encoding_win.h"
@@ -81,6 +82,12 @@ LOGFONTW logical_font_of(const FontFields& fields) {
 
 std::int32_t byte_length(std::wstring_view text) { return static_cast<std::int32_t>(wide_to_gbk(text).size()); }
 
+// A text value is converted where it lies: a document is megabytes.
+std::wstring wide_text_of(const Value& value) {
+  if (const Text* text = std::get_if<Text>(&value)) return gbk_to_wide(*text);
+  return gbk_to_wide(to_text(value));
+}
+
 }  // namespace
 
 EditBoxUnit::EditBoxUnit(const UnitDefinition& definition, HWND parent, int dpi) : ControlUnit(definition), dpi_(dpi) {
@@ -128,10 +135,10 @@ Value EditBoxUnit::read(int index, int array_index) const {
 void EditBoxUnit::write(int index, int array_index, const Value& value) {
   const EditControl control(window_.get());
   switch (index) {
-    case edit::kContent: control.set_text(gbk_to_wide(to_text(value))); return;
+    case edit::kContent: control.set_text(wide_text_of(value)); return;
     case edit::kSelStart: set_selection_start(to_integer(value)); return;
     case edit::kSelLength: set_selection_length(to_integer(value)); return;
-    case edit::kSelText: control.replace_selection(gbk_to_wide(to_text(value))); return;
+    case edit::kSelText: control.replace_selection(wide_text_of(value)); return;
     case edit::kFont: {
       FontFields font = properties_.font();
       write_font_field(font, array_index, value, dpi_);

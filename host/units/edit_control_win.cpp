@@ -6,10 +6,7 @@ namespace host {
 
 std::wstring EditControl::text() const { return window_text(window_); }
 
-void EditControl::set_text(std::wstring_view text) const {
-  const std::wstring terminated(text);
-  SetWindowTextW(window_, terminated.c_str());
-}
+void EditControl::set_text(const std::wstring& text) const { SetWindowTextW(window_, text.c_str()); }
 
 int EditControl::length() const { return GetWindowTextLengthW(window_); }
 
@@ -24,9 +21,8 @@ void EditControl::select(DWORD start, DWORD end) const { SendMessageW(window_, E
 
 void EditControl::scroll_caret_into_view() const { SendMessageW(window_, EM_SCROLLCARET, 0, 0); }
 
-void EditControl::replace_selection(std::wstring_view text) const {
-  const std::wstring terminated(text);
-  SendMessageW(window_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(terminated.c_str()));
+void EditControl::replace_selection(const std::wstring& text) const {
+  SendMessageW(window_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void EditControl::set_limit(DWORD characters) const { SendMessageW(window_, EM_SETLIMITTEXT, characters, 0); }

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <string>
-#include <string_view>
 
 namespace host {
 
@@ -17,8 +16,9 @@ class EditControl {
 
   std::wstring text() const;
   // Replaces the whole text; the caret goes to the start and the view to the
-  // first line.
-  void set_text(std::wstring_view text) const;
+  // first line. Texts are taken as std::wstring, which ends with the NUL the
+  // control wants: a document is not copied once more on its way in.
+  void set_text(const std::wstring& text) const;
   int length() const;
 
   struct Selection {
@@ -29,7 +29,7 @@ class EditControl {
   void select(DWORD start, DWORD end) const;
   void scroll_caret_into_view() const;
   // Replaces the selection (or inserts at the caret); undoable.
-  void replace_selection(std::wstring_view text) const;
+  void replace_selection(const std::wstring& text) const;
 
   // 0 sets the system's maximum.
   void set_limit(DWORD characters) const;

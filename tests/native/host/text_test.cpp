@@ -127,6 +127,55 @@ TEST(SplitText, FollowsTheMemberRules) {
   }
 }
 
+// Occurrences found inside a character are passed over: the second byte of a
+// double-byte character may be a CR, a comma or the first byte of the
+// delimiter itself.
+const SplitCase kCharacterBoundaryCases[] = {
+    {"\x81\r\na\r\nb", "\r\n", std::nullopt, {"\x81\r\na", "b"}},
+    {"\xb0\xa1\xa1\xa1\xa1", kFullWidthSpace, std::nullopt, {"\xb0\xa1", "\xa1"}},
+    {"\xa1\xa1\xa1\xa1", "\xa1", std::nullopt, {"", "", "", ""}},
+    {"\xa3\xac\xa3\xac", "\xac\xa3", std::nullopt, {"\xa3\xac\xa3\xac"}},
+    {"a\x81", "\x81", std::nullopt, {"a"}},
+};
+
+TEST(SplitText, CutsOnlyWhereACharacterStarts) {
+  for (const SplitCase& c : kCharacterBoundaryCases) {
+    EXPECT_EQ(split_text(c.text, c.delimiter, c.maximum).members, c.members) << testing::PrintToString(c.text);
+  }
+}
+
+// Over random texts of line breaks, commas, ASCII and lead bytes: stepping
+// through each member by characters from where it starts (the text's start
+// or the end of a delimiter), the delimiter first stands where the member
+// ends, and the members with the delimiters give back the whole text.
+TEST(SplitText, CutsRandomTextsAtTheFirstDelimiterOnACharacterStart) {
+  const char alphabet[] = {'\r', '\n', ',', 'a', '\x81', '\xa1', '\xac', '\xb0'};
+  const std::string_view delimiters[] = {"\r\n", ",", kFullWidthSpace, "\xa1", "\xac\xa3", "\r\n\r\n"};
+  std::mt19937 random(7);
+  for (int round = 0; round < 20000; ++round) {
+    std::string text(random() % 24, ' ');
+    for (char& c : text) c = alphabet[random() % std::size(alphabet)];
+    const std::string_view delimiter = delimiters[random() % std::size(delimiters)];
+    const auto delimiter_at = [&](std::size_t i) { return text.compare(i, delimiter.size(), delimiter) == 0; };
+    std::string joined;
+    std::size_t at = 0;
+    for (const Text& member : split_text(text, delimiter).members) {
+      std::size_t i = at;
+      for (; i < at + member.size(); i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1)
+        ASSERT_FALSE(delimiter_at(i)) << testing::PrintToString(text) << " " << testing::PrintToString(delimiter);
+      at += member.size();
+      joined += member;
+      if (at < text.size()) {
+        ASSERT_EQ(i, at) << testing::PrintToString(text) << " " << testing::PrintToString(delimiter);
+        ASSERT_TRUE(delimiter_at(at)) << testing::PrintToString(text) << " " << testing::PrintToString(delimiter);
+        at += delimiter.size();
+        joined += delimiter;
+      }
+    }
+    EXPECT_EQ(joined, text) << testing::PrintToString(delimiter);
+  }
+}
+
 TEST(Spaces, MakesHalfWidthSpaces) {
   EXPECT_EQ(spaces(3), "   ");
   EXPECT_EQ(spaces(0), "");

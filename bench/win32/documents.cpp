@@ -1,0 +1,260 @@
+// Opening and saving 1 MB, 10 MB and 50 MB GBK manuscripts in Verbrook,
+// against Wine's own notepad.exe doing the same in the same Wine session, and
+// the peak working set of each with the 10 MB document open.
+//
+// Wine's EDIT control does most of the work, and how much depends on how
+// often it wraps: it measures the rest of a paragraph again for every line it
+// breaks. So notepad is set up to wrap as Verbrook's edit box does: word wrap
+// on, Verbrook's font (宋体, 18 points) and an edit box of the same width.
+// This session runs under a Chinese locale, so that notepad reads the files
+// as GBK too (ANSI code page 936) and both hold the same text.
+//
+// Both programs are driven as a person drives them, from outside:
+//  - open: Ctrl+D (Verbrook) or Ctrl+O (notepad), the file name entered in
+//    the open dialog; timed from the press of its OK button until the
+//    program's edit box holds the whole text (WM_GETTEXTLENGTH gives the
+//    expected length, which it answers only once it is back in its message
+//    loop);
+//  - save: a new file name in the save dialog (Verbrook: Ctrl+S, which
+//    always asks; notepad: "Save as..." in its menu), timed from the press of
+//    its OK button until the file is complete and closed;
+//  - memory: PeakWorkingSetSize of the process, read from outside.
+// Wine's EDIT control takes seconds per megabyte to take a text in, so the
+// 1 MB size is measured seven times, 10 MB three times and 50 MB once.
+// Run: LC_ALL=zh_CN.UTF-8 scripts/wine-run.sh build/win32/bench_documents.exe [sizes in MB...]
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "bench/common/gbk_document.h"
+#include "bench/common/measure.h"
+#include "driver/app.h"
+#include "driver/paths.h"
+#include "driver/text.h"
+#include "host/services/encoding_win.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Long enough for notepad to take 50 MB into its edit box.
+constexpr auto kLongPatience = 60min;
+constexpr std::string_view kSavedCaption = "恭喜：";
+
+enum class Peer { Verbrook, Notepad };
+
+const char* name_of(Peer program) { return program == Peer::Verbrook ? "Verbrook" : "notepad"; }
+
+struct Figures {
+  double open_ms = 0;
+  double save_ms = 0;
+  double save_dialog_ms = 0;  // of save_ms, until the dialog is gone
+  double peak_working_set = 0;
+};
+
+std::filesystem::path notepad_program() {
+  wchar_t system[MAX_PATH] = {};
+  GetSystemDirectoryW(system, MAX_PATH);
+  return std::filesystem::path(system) / L"notepad.exe";
+}
+
+// The UTF-16 length of the text as the program's edit box holds it: GBK for
+// Verbrook, the ANSI code page for notepad (the same in this Wine session).
+std::size_t shown_length(Peer program, const std::string& document) {
+  if (program == Peer::Verbrook) return host::gbk_to_wide(document).size();
+  const int length = MultiByteToWideChar(CP_ACP, 0, document.data(), static_cast<int>(document.size()), nullptr, 0);
+  return static_cast<std::size_t>(length);
+}
+
+// Word wrap and Verbrook's font for notepad (its settings in the registry of
+// this Wine prefix).
+void set_up_notepad_like_verbrook() {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Notepad", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                      &key, nullptr) != ERROR_SUCCESS)
+    throw std::runtime_error("cannot set up notepad");
+  const auto set_number = [&](const wchar_t* name, DWORD value) {
+    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  };
+  set_number(L"fWrap", 1);
+  set_number(L"iPointSize", 180);  // tenths of a point
+  set_number(L"lfWeight", FW_NORMAL);
+  set_number(L"lfCharSet", DEFAULT_CHARSET);
+  const std::wstring face = e2e::wide("宋体");
+  RegSetValueExW(key, L"lfFaceName", 0, REG_SZ, reinterpret_cast<const BYTE*>(face.c_str()),
+                 static_cast<DWORD>((face.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+}
+
+// Makes notepad's edit box as wide as Verbrook's, so that both wrap alike.
+void match_edit_width(const e2e::Window& main, const e2e::Window& edit, LONG width) {
+  const LONG difference = width - (edit.client_rect().right - edit.client_rect().left);
+  if (difference == 0) return;
+  main.resize(main.size().cx + difference, main.size().cy);
+  e2e::poll("notepad's edit box as wide as Verbrook's", main.process_id(),
+            [&] { return edit.client_rect().right - edit.client_rect().left == width; });
+}
+
+// Polls every 2 ms (the driver's waits poll every 20 ms, too coarse for a
+// save) until the probe holds; throws after the long patience.
+template <class Probe>
+void wait_until(const char* what, Probe&& probe) {
+  const auto deadline = bench::Clock::now() + kLongPatience;
+  while (!probe()) {
+    if (bench::Clock::now() > deadline) throw std::runtime_error(std::string("waited too long for ") + what);
+    Sleep(2);
+  }
+}
+
+// Polls the edit box's length until it holds `expected` characters. The
+// program answers only from its message loop, that is once it has put the
+// text in.
+void wait_for_length(const e2e::Window& edit, std::size_t expected) {
+  wait_until("the whole document in the edit box", [&] {
+    DWORD_PTR length = 0;
+    return SendMessageTimeoutW(edit.handle(), WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 1000, &length) &&
+           length == expected;
+  });
+}
+
+double peak_working_set(DWORD process_id) {
+  const e2e::KernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id));
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  if (!process || !GetProcessMemoryInfo(process.get(), &counters, sizeof counters)) return 0;
+  return static_cast<double>(counters.PeakWorkingSetSize);
+}
+
+// Written completely (its size) and closed (it opens without sharing).
+bool is_written(const std::filesystem::path& file, std::size_t size) {
+  std::error_code error;
+  if (std::filesystem::file_size(file, error) != size || error) return false;
+  const e2e::KernelHandle handle(
+      CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return handle.get() != INVALID_HANDLE_VALUE && handle.get() != nullptr;
+}
+
+// The width of Verbrook's edit box, which notepad's is given.
+LONG verbrook_edit_width = 0;
+
+Figures open_and_save(Peer program, const e2e::Folder& folder, const std::string& file_name,
+                      const std::string& document) {
+  const e2e::App app = e2e::App::start(program == Peer::Verbrook ? e2e::verbrook_program() : notepad_program(), folder);
+  const e2e::Window edit = app.edit_box();
+  if (program == Peer::Verbrook) {
+    verbrook_edit_width = edit.client_rect().right - edit.client_rect().left;
+  } else {
+    match_edit_width(app.main_window(), edit, verbrook_edit_width);
+  }
+  Figures figures;
+
+  app.press(e2e::ctrl(program == Peer::Verbrook ? 'D' : 'O'));
+  const e2e::FileDialog open_dialog = app.wait_file_dialog();
+  open_dialog.enter_file_name(file_name);
+  const std::size_t expected = shown_length(program, document);
+  auto start = bench::Clock::now();
+  open_dialog.ok();
+  wait_for_length(edit, expected);
+  figures.open_ms = bench::ms_since(start);
+  figures.peak_working_set = peak_working_set(app.process_id());
+
+  // Save under a new name in the save dialog: Verbrook's save always asks,
+  // notepad's "Save as..." (the fourth item of its first menu) does too.
+  const std::string saved_name = "saved.txt";
+  const std::filesystem::path saved = folder.native() / e2e::wide(saved_name);
+  if (program == Peer::Verbrook) {
+    app.press(e2e::ctrl('S'));
+  } else {
+    app.choose_menu_item(0, 3);
+  }
+  const e2e::FileDialog save_dialog = app.wait_file_dialog();
+  save_dialog.enter_file_name(saved_name);
+  start = bench::Clock::now();
+  save_dialog.ok();
+  wait_until("the save dialog to close", [&] { return !save_dialog.window().exists(); });
+  figures.save_dialog_ms = bench::ms_since(start);
+  wait_until("the file written and closed", [&] { return is_written(saved, document.size()); });
+  figures.save_ms = bench::ms_since(start);
+  if (program == Peer::Verbrook) app.wait_message_box(kSavedCaption).press(IDOK);
+  if (folder.read_file(saved_name) != document) {
+    std::fprintf(stderr, "%s saved other bytes than it opened\n", name_of(program));
+    std::exit(1);
+  }
+  app.kill();
+  return figures;
+}
+
+// A key typed into a busy desktop now and then loses its Ctrl and lands in
+// the edit box as a letter; such a run is started afresh.
+Figures measure_once(Peer program, const std::string& file_name, const std::string& document) {
+  for (int attempt = 1;; ++attempt) {
+    const e2e::Folder folder = e2e::Folder::fresh();
+    folder.write_file(file_name, document);
+    try {
+      return open_and_save(program, folder, file_name, document);
+    } catch (const e2e::WaitTimeout&) {
+      if (attempt == 3) throw;
+      std::printf("(%s: a wait timed out, run again)\n", name_of(program));
+    }
+  }
+}
+
+void measure_size(std::size_t megabytes, int runs) {
+  const std::string document = bench::gbk_document(megabytes << 20);
+  const std::string file_name = "manuscript-" + std::to_string(megabytes) + "mb.txt";
+  std::vector<double> open[2], save[2], memory[2];
+  for (int run = 0; run < runs; ++run) {
+    for (const Peer program : {Peer::Verbrook, Peer::Notepad}) {
+      const Figures figures = measure_once(program, file_name, document);
+      const int i = static_cast<int>(program);
+      std::printf("%zu MB, %s: open %s, save %s (the dialog closing %s), peak working set %s\n", megabytes,
+                  name_of(program), bench::milliseconds(figures.open_ms).c_str(),
+                  bench::milliseconds(figures.save_ms).c_str(), bench::milliseconds(figures.save_dialog_ms).c_str(),
+                  bench::megabytes(figures.peak_working_set).c_str());
+      std::fflush(stdout);
+      open[i].push_back(figures.open_ms);
+      save[i].push_back(figures.save_ms);
+      memory[i].push_back(figures.peak_working_set);
+    }
+  }
+  const std::string size = std::to_string(megabytes) + " MB";
+  const std::string times = runs > 1 ? std::string(" (median of ").append(std::to_string(runs)).append(")") : " (once)";
+  const double ours_open = bench::median(open[0]), peer_open = bench::median(open[1]);
+  bench::print_row("open " + size + times, bench::milliseconds(ours_open),
+                   "notepad.exe " + bench::milliseconds(peer_open), ours_open / peer_open, "no slower than the peer",
+                   ours_open <= peer_open);
+  const double ours_save = bench::median(save[0]), peer_save = bench::median(save[1]);
+  bench::print_row("save " + size + times, bench::milliseconds(ours_save),
+                   "notepad.exe " + bench::milliseconds(peer_save), ours_save / peer_save, "no slower than the peer",
+                   ours_save <= peer_save);
+  if (megabytes == 10) {
+    const double ours = bench::median(memory[0]), peer = bench::median(memory[1]);
+    bench::print_row("peak working set, 10 MB document open", bench::megabytes(ours),
+                     "notepad.exe " + bench::megabytes(peer), ours / peer, "no more than the peer", ours <= peer);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::printf("ANSI code page of this session (notepad reads with it): %u\n", GetACP());
+  std::vector<std::size_t> sizes = {1, 10, 50};
+  if (argc > 1) {
+    sizes.clear();
+    for (int i = 1; i < argc; ++i) sizes.push_back(static_cast<std::size_t>(std::atoi(argv[i])));
+  }
+  try {
+    set_up_notepad_like_verbrook();
+    for (const std::size_t megabytes : sizes) measure_size(megabytes, megabytes == 1 ? 7 : megabytes == 10 ? 3 : 1);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,200 @@
+// From the start of the process to its first picture on the screen: Verbrook
+// (its first splash frame) against Wine's notepad.exe (its main window), both
+// started in the same Wine session, in turns, several times each.
+//
+// Watched from outside, by polling:
+//  - "window": the program's first window is there and visible (for Verbrook
+//    the startup window, which is also layered by then);
+//  - "on screen": at least 100 pixels inside that window's rectangle differ
+//    from what the desktop showed there just before the start. A layered
+//    window shows nothing until its first UpdateLayeredWindow, so for
+//    Verbrook this is the first splash frame drawn (the first frame is a
+//    small flame: 5,572 of its pixels are not transparent).
+// Run: scripts/wine-run.sh build/win32/bench_startup_to_screen.exe
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bench/common/measure.h"
+#include "driver/folder.h"
+#include "driver/handles.h"
+#include "driver/paths.h"
+#include "driver/window.h"
+
+namespace {
+
+constexpr int kRuns = 11;
+constexpr double kPatienceMs = 30000;
+constexpr std::size_t kDrawnPixels = 100;
+
+// The whole screen as 32-bit pixels.
+class ScreenCapture {
+ public:
+  ScreenCapture()
+      : width_(GetSystemMetrics(SM_CXSCREEN)),
+        height_(GetSystemMetrics(SM_CYSCREEN)),
+        memory_(CreateCompatibleDC(screen_.get())) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_ = e2e::GdiObject(CreateDIBSection(screen_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    pixels_ = static_cast<const std::uint32_t*>(bits);
+  }
+
+  // Copies the screen (or the part of it inside `area`) into the capture.
+  void take(const RECT& area) {
+    const e2e::ScopedSelection selection(memory_.get(), bitmap_.get());
+    BitBlt(memory_.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, screen_.get(),
+           area.left, area.top, SRCCOPY | CAPTUREBLT);
+    GdiFlush();
+  }
+  void take() { take(RECT{0, 0, width_, height_}); }
+
+  std::vector<std::uint32_t> pixels() const {
+    return {pixels_, pixels_ + static_cast<std::size_t>(width_) * height_};
+  }
+
+  // The number of pixels inside `area` that differ from `before`.
+  std::size_t changed_pixels(const std::vector<std::uint32_t>& before, RECT area) const {
+    area.left = std::max<LONG>(area.left, 0);
+    area.top = std::max<LONG>(area.top, 0);
+    area.right = std::min<LONG>(area.right, width_);
+    area.bottom = std::min<LONG>(area.bottom, height_);
+    std::size_t changed = 0;
+    for (LONG y = area.top; y < area.bottom; ++y)
+      for (LONG x = area.left; x < area.right; ++x) {
+        const std::size_t at = static_cast<std::size_t>(y) * width_ + x;
+        if ((pixels_[at] & 0xFFFFFF) != (before[at] & 0xFFFFFF)) ++changed;
+      }
+    return changed;
+  }
+
+ private:
+  int width_;
+  int height_;
+  e2e::ScreenDc screen_;
+  e2e::MemoryDc memory_;
+  e2e::GdiObject bitmap_;
+  const std::uint32_t* pixels_ = nullptr;
+};
+
+struct Startup {
+  double window_ms = 0;
+  double on_screen_ms = 0;
+};
+
+std::optional<e2e::Window> first_visible_window(DWORD process_id) {
+  for (const e2e::Window& window : e2e::top_level_windows(process_id))
+    if (window.visible() && window.size().cx > 0) return window;
+  return std::nullopt;
+}
+
+// Waits until the screen has not changed for a moment (a window that just
+// went is no longer drawn).
+void wait_for_still_screen(ScreenCapture& capture) {
+  capture.take();
+  std::vector<std::uint32_t> last = capture.pixels();
+  const auto start = bench::Clock::now();
+  while (bench::ms_since(start) < 5000) {
+    Sleep(100);
+    capture.take();
+    std::vector<std::uint32_t> now = capture.pixels();
+    if (now == last) return;
+    last = std::move(now);
+  }
+}
+
+std::optional<Startup> start_once(const std::filesystem::path& program, const std::filesystem::path& folder,
+                                  ScreenCapture& capture) {
+  wait_for_still_screen(capture);
+  const std::vector<std::uint32_t> before = capture.pixels();
+  std::wstring command_line = L"\"" + program.wstring() + L"\"";
+  STARTUPINFOW startup_info{};
+  startup_info.cb = sizeof startup_info;
+  PROCESS_INFORMATION started{};
+  const auto start = bench::Clock::now();
+  if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup_info, &started)) {
+    std::fprintf(stderr, "cannot start %ls\n", program.c_str());
+    return std::nullopt;
+  }
+  const e2e::KernelHandle process(started.hProcess);
+  const e2e::KernelHandle thread(started.hThread);
+  Startup result;
+  std::optional<e2e::Window> window;
+  while (bench::ms_since(start) < kPatienceMs) {
+    if (!window) {
+      window = first_visible_window(started.dwProcessId);
+      if (window) result.window_ms = bench::ms_since(start);
+    }
+    if (window) {
+      const RECT area = window->rect();
+      capture.take(area);
+      if (capture.changed_pixels(before, area) >= kDrawnPixels) {
+        result.on_screen_ms = bench::ms_since(start);
+        break;
+      }
+    }
+    Sleep(1);
+  }
+  TerminateProcess(process.get(), 0);
+  WaitForSingleObject(process.get(), 5000);
+  if (result.on_screen_ms == 0) {
+    std::fprintf(stderr, "%ls showed nothing within %.0f s\n", program.c_str(), kPatienceMs / 1000);
+    return std::nullopt;
+  }
+  return result;
+}
+
+std::filesystem::path notepad_program() {
+  wchar_t system[MAX_PATH] = {};
+  GetSystemDirectoryW(system, MAX_PATH);
+  return std::filesystem::path(system) / L"notepad.exe";
+}
+
+}  // namespace
+
+int main() {
+  const e2e::Folder folder = e2e::Folder::fresh();
+  // Verbrook keeps its settings beside itself: a copy of its own in a fresh folder.
+  const std::filesystem::path verbrook = folder.native() / L"Verbrook.exe";
+  std::filesystem::copy_file(e2e::verbrook_program(), verbrook);
+  const std::filesystem::path notepad = notepad_program();
+
+  ScreenCapture capture;
+  std::vector<double> ours_window_ms, ours_screen, peer_window_ms, peer_screen;
+  for (int run = 0; run < kRuns; ++run) {
+    const auto ours = start_once(verbrook, folder.native(), capture);
+    const auto peer = start_once(notepad, folder.native(), capture);
+    if (!ours || !peer) return 1;
+    std::printf("run %d: Verbrook window %.0f ms, on screen %.0f ms; notepad window %.0f ms, on screen %.0f ms\n",
+                run + 1, ours->window_ms, ours->on_screen_ms, peer->window_ms, peer->on_screen_ms);
+    ours_window_ms.push_back(ours->window_ms);
+    ours_screen.push_back(ours->on_screen_ms);
+    peer_window_ms.push_back(peer->window_ms);
+    peer_screen.push_back(peer->on_screen_ms);
+  }
+  const double ours = bench::median(ours_screen);
+  const double peer = bench::median(peer_screen);
+  std::printf("medians of %d: Verbrook startup window visible %.0f ms, first splash frame on screen %.0f ms; "
+              "notepad window visible %.0f ms, on screen %.0f ms\n",
+              kRuns, bench::median(ours_window_ms), ours, bench::median(peer_window_ms), peer);
+  const double ours_window = bench::median(ours_window_ms), peer_window = bench::median(peer_window_ms);
+  bench::print_row("process start to its first window shown (Verbrook: the layered startup window)",
+                   bench::milliseconds(ours_window), "notepad.exe to its window " + bench::milliseconds(peer_window),
+                   ours_window / peer_window, "no slower than the peer", ours_window <= peer_window);
+  bench::print_row("process start to first splash frame on screen", bench::milliseconds(ours),
+                   "notepad.exe to its window on screen " + bench::milliseconds(peer), ours / peer,
+                   "no slower than the peer", ours <= peer);
+  return 0;
+}

@@ -1,5 +1,7 @@
 #include "driver/app.h"
 
+#include <psapi.h>
+
 #include <stdexcept>
 
 #include "driver/text.h"
@@ -52,6 +54,13 @@ void App::kill() const {
   if (!running()) return;
   TerminateProcess(process_.get(), 1);
   WaitForSingleObject(process_.get(), kKillWaitMs);
+}
+
+std::size_t App::private_bytes() const {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  if (!GetProcessMemoryInfo(process_.get(), &counters, sizeof counters)) return 0;
+  return counters.PagefileUsage;
 }
 
 std::vector<Window> App::windows() const { return top_level_windows(process_id_); }

@@ -39,6 +39,10 @@ class App {
   // Waits for the program to end by itself and returns its exit code.
   int wait_exit(std::chrono::milliseconds patience = kPatience) const;
   void kill() const;
+  // The program's private bytes as the system counts them (PagefileUsage:
+  // under Wine the anonymous memory resident or swapped; PrivateUsage reads 0
+  // there); 0 when they cannot be read.
+  std::size_t private_bytes() const;
 
   // Windows: the program's top-level windows, visible or not, topmost first.
   std::vector<Window> windows() const;

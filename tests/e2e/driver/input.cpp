@@ -102,6 +102,8 @@ void send_text(std::wstring_view text) {
       add_key(events, VK_RETURN);
     } else if (character == L'\t') {
       add_key(events, VK_TAB);
+    } else if (character == L'\b') {
+      add_key(events, VK_BACK);
     } else {
       events.push_back(character_event(character, true));
       events.push_back(character_event(character, false));

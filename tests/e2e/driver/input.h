@@ -27,7 +27,8 @@ Key alt(Key key);
 void send_key(Key key);
 // Types a text: every character as a Unicode keystroke (the program receives
 // WM_CHAR with that character), except that a line break ("\n" or "\r\n") is
-// the Enter key and "\t" the Tab key, as a person types them.
+// the Enter key, "\t" the Tab key and "\b" the Backspace key, as a person
+// types them.
 void send_text(std::wstring_view text);
 void send_click(POINT screen_point);
 

@@ -34,6 +34,17 @@ TEST(App, ReadsTheExitCodeAfterAConfirmedClose) {
   EXPECT_EQ(app.wait_exit(), 7);
 }
 
+TEST(App, ReadsThePrivateBytesOfTheProgramNotItsOwn) {
+  const Folder folder = Folder::fresh();
+  const App app = App::start(target_program(), folder);
+  const Window edit = app.edit_box();
+  const std::size_t before = app.private_bytes();
+  EXPECT_GT(before, 0u);
+  // 256 K characters are half a megabyte in the edit box, in the program.
+  edit.set_text(std::string(256 * 1024, 'a'));
+  EXPECT_GE(app.private_bytes(), before + 512 * 1024);
+}
+
 TEST(App, KillsTheProgramWhenItGoes) {
   const Folder folder = Folder::fresh();
   KernelHandle process;

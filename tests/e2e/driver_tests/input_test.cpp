@@ -25,6 +25,11 @@ TEST_F(Input, MixedTextAndLineBreaksArriveAsTyped) {
   app.edit_box().wait_text("第一行 line 1\r\n第二行\t末尾");
 }
 
+TEST_F(Input, BackspaceTakesTheCharacterBeforeTheCaretAndALineBreakWhole) {
+  app.type("你好\b世界\n\b!");
+  app.edit_box().wait_text("你世界!");
+}
+
 TEST_F(Input, TheEditBoxHasTheFocus) {
   app.wait_focus(app.edit_box());
   EXPECT_EQ(app.active_window()->handle(), main.handle());

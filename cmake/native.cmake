@@ -15,8 +15,9 @@ target_link_options(verbrook_portable PUBLIC ${verbrook_sanitize})
 
 find_package(GTest REQUIRED)
 file(GLOB_RECURSE verbrook_native_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/native/*.cpp)
-add_executable(native_tests ${verbrook_native_tests})
-target_include_directories(native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/native)
+# tests/common: test helpers shared with the Windows tests.
+add_executable(native_tests ${verbrook_native_tests} ${PROJECT_SOURCE_DIR}/tests/common/writing_model.cpp)
+target_include_directories(native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/native ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(native_tests PRIVATE verbrook_portable GTest::gtest GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60

@@ -9,17 +9,9 @@
 namespace {
 
 using namespace e2e;
-using verbrook::answer;
-using verbrook::Box;
-using verbrook::Buttons;
+using verbrook::expect_total;
 using verbrook::paragraph_title;
 using verbrook::type_and_wait;
-
-void expect_total(const App& app, std::string_view count) {
-  app.press(ctrl('Q'));
-  const std::string text = verbrook::total_count_text(count);
-  answer(app, Box{verbrook::kTotalCountCaption, text, Buttons::Ok}, IDOK);
-}
 
 TEST(Statistics, EnterAnnouncesTheParagraphsCountInTheTitle) {
   const Folder folder = Folder::fresh();

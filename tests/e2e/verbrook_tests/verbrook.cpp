@@ -119,6 +119,12 @@ void wait_background(const Writing& writing, COLORREF colour) {
             [&] { return background_colour(writing.edit) == colour; });
 }
 
+void expect_total(const e2e::App& app, std::string_view count) {
+  app.press(e2e::ctrl('Q'));
+  const std::string text = total_count_text(count);
+  answer(app, Box{kTotalCountCaption, text, Buttons::Ok}, IDOK);
+}
+
 void expect_no_question(const e2e::App& app) {
   app.press(e2e::ctrl('Q'));
   const e2e::MessageBoxWindow count = app.wait_message_box(kTotalCountCaption);

@@ -115,6 +115,9 @@ void close_and_confirm(const Writing& writing);
 COLORREF background_colour(const e2e::Window& edit);
 void wait_background(const Writing& writing, COLORREF colour);
 
+// Presses Ctrl+Q, checks that the total count's box shows `count`, and closes it.
+void expect_total(const e2e::App& app, std::string_view count);
+
 // Checks that the program asked nothing of the writer: a key pressed next
 // (Ctrl+Q, the total count) still reaches the main window, and its box is the
 // only one.

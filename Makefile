@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 SHELL := /bin/bash
 
-.PHONY: setup native win32 fuzz-build build test test-native test-win32 test-fuzz run bench fuzz clean
+.PHONY: setup native win32 fuzz-build build test test-native test-win32 test-fuzz test-heavy run bench fuzz clean
 
 setup:
 	@scripts/setup.sh
@@ -37,6 +37,11 @@ test-fuzz: fuzz-build
 	@ctest --test-dir $(FUZZ) --output-on-failure
 
 test: test-native test-fuzz test-win32
+
+# The long-use tests at their full count (10 000 keys, 1 000 save-and-open
+# rounds; `make test` runs them reduced), with the figures they print.
+test-heavy: win32
+	@ctest --test-dir $(WIN32) -C heavy -L heavy --verbose
 
 # New inputs are kept in the build folder; the committed corpus is only read.
 fuzz: fuzz-build

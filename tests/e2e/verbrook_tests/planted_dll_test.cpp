@@ -29,10 +29,11 @@ const wchar_t* const kPlantedNames[] = {
     L"uxtheme.dll", L"msctf.dll",    L"dwmapi.dll",        L"winex11.drv",
 };
 
+std::filesystem::path planted_dll() { return from_linux_path(E2E_PLANTED_DLL); }
+
 void plant(const Folder& folder) {
-  const std::filesystem::path planted = from_linux_path(E2E_PLANTED_DLL);
   for (const wchar_t* name : kPlantedNames)
-    std::filesystem::copy_file(planted, folder.native() / name, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(planted_dll(), folder.native() / name, std::filesystem::copy_options::overwrite_existing);
 }
 
 // The markers the planted DLL left, by the names it was planted under.
@@ -41,6 +42,16 @@ std::vector<std::string> markers(const Folder& folder) {
   for (const auto& entry : std::filesystem::directory_iterator(folder.native()))
     if (entry.path().extension() == L".loaded") found.push_back(readable(entry.path().filename().wstring()));
   return found;
+}
+
+// The marker is what tells a load: the DLL loaded here leaves it.
+TEST(PlantedDlls, ThePlantedDllLeavesItsMarkerWhenLoaded) {
+  const Folder folder = Folder::fresh();
+  std::filesystem::copy_file(planted_dll(), folder.native() / L"probe.dll");
+  const HMODULE loaded = LoadLibraryW((folder.native() / L"probe.dll").c_str());
+  ASSERT_NE(loaded, nullptr);
+  FreeLibrary(loaded);
+  EXPECT_EQ(markers(folder), std::vector<std::string>{"probe.dll.loaded"});
 }
 
 TEST(PlantedDlls, NoneIsLoadedFromTheProgramFolderOrTheCurrentDirectory) {
@@ -64,7 +75,7 @@ TEST(PlantedDlls, NoneIsLoadedFromTheProgramFolderOrTheCurrentDirectory) {
 
   EXPECT_EQ(markers(program_folder), std::vector<std::string>{});
   EXPECT_EQ(markers(current_folder), std::vector<std::string>{});
-  verbrook::close_and_confirm(writing);
+  EXPECT_TRUE(writing.app.running());
 }
 
 }  // namespace

@@ -9,9 +9,10 @@ endif()
 set(verbrook_fuzz_flags -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g -O1)
 
 # Only what reads bytes from outside; the program's own texts (GBK literals)
-# are not built here, since clang cannot encode literals as GBK. The splash
-# frame parser's file also reaches the frames linked into the program, so
-# they are linked in here too.
+# are not built here, since clang cannot encode literals as GBK. The font
+# fields are, for their size arithmetic: their default face is not looked at.
+# The splash frame parser's file also reaches the frames linked into the
+# program, so they are linked in here too.
 include(cmake/splash_frames.cmake)
 add_library(verbrook_fuzzed STATIC
   ${PROJECT_SOURCE_DIR}/host/services/text.cpp
@@ -25,6 +26,7 @@ add_library(verbrook_fuzzed STATIC
   ${PROJECT_SOURCE_DIR}/host/services/files.cpp
   ${PROJECT_SOURCE_DIR}/host/services/files_posix.cpp
   ${PROJECT_SOURCE_DIR}/host/units/gbk_positions.cpp
+  ${PROJECT_SOURCE_DIR}/host/forms/font_fields.cpp
   ${PROJECT_SOURCE_DIR}/app/splash_frames.cpp
   ${verbrook_splash_frames_object})
 target_include_directories(verbrook_fuzzed PUBLIC ${PROJECT_SOURCE_DIR})

@@ -1,12 +1,13 @@
 // The settings file as the program reads it at every focus gain of the edit
 // box, from arbitrary file bytes: each of the three keys of section 配置
-// looked up with its factory value as the default, then read as a number
-// (full-width digits included).
+// looked up with its factory value as the default, read as a number
+// (full-width digits included), and made a font height as the font size is.
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
+#include "host/forms/font_fields.h"
 #include "host/services/config.h"
 #include "host/services/convert.h"
 #include "host/services/ini_file.h"
@@ -71,6 +72,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int32_t number = host::to_integer(host::Value{value});
     check(number == host::to_integer(host::Value{host::fold_full_width(value)}));
     if (const std::optional<std::int32_t> plain = plain_number(host::fold_full_width(value))) check(number == *plain);
+
+    // Any number makes a font: a character height (never positive), which
+    // reads back as a size that is not negative.
+    for (const int dpi : {72, 96, 120, 144}) {
+      const std::int32_t height = host::font_height_of_size(number, dpi);
+      check(height <= 0);
+      check(host::font_size_of_height(height, dpi) >= 0);
+    }
   }
   return 0;
 }

@@ -1,7 +1,7 @@
 // The statistics after thousands of Enter and Backspace keys with words
 // between them, against the counts the documented formulas give for the same
 // keys (tests/common/writing_model.h). The end-to-end load test types the
-// same kind of keys into Verbrook.exe; this runs the full count in a second.
+// same kind of keys into Verbrook.exe; this runs the full count on the fake host.
 #include <gtest/gtest.h>
 
 #include <algorithm>

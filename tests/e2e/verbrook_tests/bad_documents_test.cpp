@@ -133,6 +133,13 @@ TEST(BadDocuments, TheOpenDialogStaysForAMissingFileAFolderOrAWildcard) {
     writing.app.press(ctrl(command));
     if (command == 'D') answer(writing.app, verbrook::kOpenWarning, IDYES);
     const FileDialog dialog = writing.app.wait_file_dialog();
+    // The dialog starts in the folder of the file last opened, 第一卷 the
+    // second time; a folder's full path typed takes it back.
+    if (command == 'D') {
+      wait_listed_entries(writing, dialog, "the folder 第一卷 listed", [](int count) { return count == 1; });
+      dialog.enter_file_name(folder.path());
+      dialog.ok();
+    }
     // *.txt lists the folder 第一卷 and 序.txt.
     wait_listed_entries(writing, dialog, "the program folder listed", [](int count) { return count == 2; });
 
@@ -158,9 +165,8 @@ TEST(BadDocuments, TheOpenDialogStaysForAMissingFileAFolderOrAWildcard) {
     dialog.wait_gone();
     writing.edit.wait_text(command == 'F' ? before + "第一章" : "第一章");
   }
-  // The dialog now starts in the program folder again, and a save into the
-  // Chinese folder works.
-  verbrook::save_as(writing, "第一卷\\合集.txt");
+  // A save into the Chinese folder works.
+  verbrook::save_as(writing, folder.path_of("第一卷\\合集.txt"));
   EXPECT_EQ(folder.read_file("第一卷\\合集.txt"), "第一章");
   EXPECT_EQ(folder.read_file("第一卷\\第一章.txt"), "第一章");
 }

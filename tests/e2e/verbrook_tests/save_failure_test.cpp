@@ -112,7 +112,8 @@ void expect_saves_refused(const char* variable) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "旧内容");
   EXPECT_EQ(entries_of(unwritable), entries_before);
 
-  verbrook::save_as(writing, "别处.txt");
+  // The save dialog now starts in the folder of the last file named.
+  verbrook::save_as(writing, folder.path_of("别处.txt"));
   EXPECT_EQ(folder.read_file("别处.txt"), "新内容");
 }
 
@@ -178,9 +179,13 @@ Moment kill_while_saving(const Folder& folder, const std::string& old_bytes, con
   dialog.enter_file_name("稿子.txt");
   dialog.ok();
   verbrook::answer_yes_to_replacing(writing.app, dialog);
-  poll("the save to begin", writing.app.process_id(),
-       [&, look = 0]() mutable { return !new_entries(folder, own).empty() || (++look % 32 == 0 && saved_message_shown(writing.app)); },
-       std::chrono::seconds(30));
+  // Looked for without a pause: the whole save takes some tens of
+  // milliseconds, less than one pause of the driver's waits.
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
+  for (int look = 1; new_entries(folder, own).empty(); ++look) {
+    if (look % 64 == 0 && saved_message_shown(writing.app)) break;
+    if (std::chrono::steady_clock::now() > deadline) fail_wait("the save to begin", writing.app.process_id(), kPatience);
+  }
   const auto until = std::chrono::steady_clock::now() + delay;
   while (std::chrono::steady_clock::now() < until) {
   }

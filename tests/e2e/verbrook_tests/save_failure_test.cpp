@@ -76,10 +76,13 @@ TEST(SaveFailure, AReadOnlyFileIsNamedAndKeepsItsContent) {
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // so that the folder can be removed
 }
 
-// The names in a folder, sorted.
+// The names in a folder, sorted; files may come and go while it is read.
 std::vector<std::wstring> entries_of(const std::filesystem::path& folder) {
   std::vector<std::wstring> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().wstring());
+  std::error_code error;
+  for (auto entry = std::filesystem::directory_iterator(folder, error);
+       !error && entry != std::filesystem::directory_iterator(); entry.increment(error))
+    names.push_back(entry->path().filename().wstring());
   std::sort(names.begin(), names.end());
   return names;
 }

@@ -58,8 +58,8 @@ bool write_all(HANDLE file, std::span<const std::span<const std::uint8_t>> parts
 }
 
 // Writing in place would fail when another program holds the target open
-// without sharing it for writing, or when the target is read-only; replacing
-// it must fail in the same cases rather than swap the file under that program.
+// without sharing it for writing; replacing it must fail then too rather than
+// swap the file under that program.
 bool can_write_to(const std::wstring& target) {
   const FileHandle probe(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -111,7 +111,11 @@ bool write_file(const Text& file_name, std::span<const std::span<const std::uint
   const DWORD attributes = GetFileAttributesW(target.c_str());
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (!exists && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
-  if (exists && ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || !can_write_to(target))) return false;
+  // A read-only file is refused by its attribute, as Windows refuses to write
+  // or replace it: under Wine a program running as root could open it for
+  // writing and rename over it.
+  constexpr DWORD kNotReplaceable = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY;
+  if (exists && ((attributes & kNotReplaceable) != 0 || !can_write_to(target))) return false;
   // The new file replaces the old one, so it is given the old one's
   // attributes from the start.
   const DWORD kept_attributes =

@@ -56,9 +56,9 @@ TEST(SaveFailure, NewKeepsTheTextWhenTheSaveFailed) {
 }
 
 // A file with the read-only attribute is not saved over, as on Windows (the
-// program asks for write access to it first, which Wine refuses even to
-// root): the writer is told, the file keeps its content and its attribute,
-// and a save elsewhere works.
+// program goes by the attribute: as root, Wine would let it write the file):
+// the writer is told, the file keeps its content and its attribute, and a
+// save elsewhere works.
 TEST(SaveFailure, AReadOnlyFileIsNamedAndKeepsItsContent) {
   const Folder folder = Folder::fresh();
   folder.write_file("只读.txt", "旧内容");

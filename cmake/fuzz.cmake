@@ -9,19 +9,29 @@ endif()
 set(verbrook_fuzz_flags -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g -O1)
 
 # Only what reads bytes from outside; the program's own texts (GBK literals)
-# are not built here, since clang cannot encode literals as GBK.
+# are not built here, since clang cannot encode literals as GBK. The font
+# fields are, for their size arithmetic: their default face is not looked at.
+# The splash frame parser's file also reaches the frames linked into the
+# program, so they are linked in here too.
+include(cmake/splash_frames.cmake)
 add_library(verbrook_fuzzed STATIC
   ${PROJECT_SOURCE_DIR}/host/services/text.cpp
   ${PROJECT_SOURCE_DIR}/host/services/space_count.cpp
   ${PROJECT_SOURCE_DIR}/host/services/convert.cpp
   ${PROJECT_SOURCE_DIR}/host/services/numbers.cpp
   ${PROJECT_SOURCE_DIR}/host/services/date_time.cpp
-  ${PROJECT_SOURCE_DIR}/host/services/value.cpp)
-if(EXISTS ${PROJECT_SOURCE_DIR}/host/services/ini_file.cpp)
-  target_sources(verbrook_fuzzed PRIVATE ${PROJECT_SOURCE_DIR}/host/services/ini_file.cpp)
-endif()
+  ${PROJECT_SOURCE_DIR}/host/services/value.cpp
+  ${PROJECT_SOURCE_DIR}/host/services/ini_file.cpp
+  ${PROJECT_SOURCE_DIR}/host/services/config.cpp
+  ${PROJECT_SOURCE_DIR}/host/services/files.cpp
+  ${PROJECT_SOURCE_DIR}/host/services/files_posix.cpp
+  ${PROJECT_SOURCE_DIR}/host/units/gbk_positions.cpp
+  ${PROJECT_SOURCE_DIR}/host/forms/font_fields.cpp
+  ${PROJECT_SOURCE_DIR}/app/splash_frames.cpp
+  ${verbrook_splash_frames_object})
 target_include_directories(verbrook_fuzzed PUBLIC ${PROJECT_SOURCE_DIR})
-target_compile_options(verbrook_fuzzed PUBLIC -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g -O1)
+target_compile_options(verbrook_fuzzed PUBLIC
+  $<$<COMPILE_LANGUAGE:CXX>:-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g -O1>)
 
 set(VERBROOK_FUZZ_SECONDS 3 CACHE STRING "seconds each fuzz target runs under ctest")
 file(GLOB verbrook_fuzz_targets CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*.cpp)

@@ -1,5 +1,6 @@
-// Splitting, space removal and comparison over arbitrary bytes, with the
-// properties every result must have.
+// Splitting, space removal, left and right parts and comparison over
+// arbitrary bytes, with the properties every result must have.
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -37,6 +38,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const auto& member : parts.members) total += member.size();
   check(total <= a.size());
   if (maximum && *maximum >= 0) check(parts.members.size() <= static_cast<std::size_t>(*maximum));
+
+  // The bytes left and right of a selection, for any count the edit box may
+  // give: a prefix or a suffix, never more than the text.
+  const int count = static_cast<std::int8_t>(options) * 4;
+  const std::size_t expected = count <= 0 ? 0 : std::min(a.size(), static_cast<std::size_t>(count));
+  check(host::left_of_text(a, count) == a.substr(0, expected));
+  check(host::right_of_text(a, count) == a.substr(a.size() - expected));
+  check(host::length_of_text(a) == static_cast<int>(a.size()));
 
   // Comparison is an order: reflexive and antisymmetric.
   const bool case_sensitive = options & 4;

@@ -1,5 +1,7 @@
 #include "host/forms/font_fields.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "host/forms/ids.h"
@@ -11,9 +13,11 @@ namespace {
 constexpr std::int64_t kPointsPerInch = 72;
 constexpr std::int32_t kFullCircle = 3600;
 
-// Rounds the non-negative quotient to the nearest integer.
+// Rounds the non-negative quotient to the nearest integer, saturating at the
+// int's top: a size from the settings file can be any int, and a larger
+// quotient would wrap to a negative number (whose negation overflows).
 std::int32_t rounded_quotient(std::int64_t numerator, std::int64_t denominator) {
-  return static_cast<std::int32_t>((numerator + denominator / 2) / denominator);
+  return static_cast<std::int32_t>(std::min<std::int64_t>((numerator + denominator / 2) / denominator, INT32_MAX));
 }
 
 Text valid_face(Text face) {

@@ -48,13 +48,17 @@ std::string_view as_text(const Bytes& bytes) {
 
 }  // namespace
 
-Text read_configuration_item(const Text& file_name, const Text& section, const Text& key, const Text& default_value) {
-  const std::string_view file = without_leading_controls(file_name);
+Text configuration_item_in(std::string_view content, const Text& section, const Text& key, const Text& default_value) {
   const std::string_view section_name = without_leading_controls(section);
   const std::string_view key_name = without_leading_controls(key);
-  if (file.empty() || section_name.empty() || key_name.empty()) return {};
-  const Bytes content = read_file(Text(file));
-  return cut_to_longest_value(ini::find_value(as_text(content), section_name, key_name).value_or(default_value));
+  if (section_name.empty() || key_name.empty()) return {};
+  return cut_to_longest_value(ini::find_value(content, section_name, key_name).value_or(default_value));
+}
+
+Text read_configuration_item(const Text& file_name, const Text& section, const Text& key, const Text& default_value) {
+  const std::string_view file = without_leading_controls(file_name);
+  if (file.empty()) return {};
+  return configuration_item_in(as_text(read_file(Text(file))), section, key, default_value);
 }
 
 bool write_configuration_item(const Text& file_name, const Text& section, const std::optional<Text>& key,

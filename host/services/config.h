@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "host/services/value.h"
 
@@ -16,6 +17,11 @@ inline constexpr std::size_t kMaxConfigValueBytes = 10239;
 // stored value, or the default when the file, section or key is missing.
 Text read_configuration_item(const Text& file_name, const Text& section, const Text& key,
                              const Text& default_value = {});
+
+// The same over the file's bytes, once read: what read_configuration_item
+// gives for a file holding `content` (empty for a missing file).
+Text configuration_item_in(std::string_view content, const Text& section, const Text& key,
+                           const Text& default_value = {});
 
 // Stores key=value in the section, creating the file, section or key as
 // needed; no key removes the whole section, no value removes the key. The file

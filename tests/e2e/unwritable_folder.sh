@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
-# Folders where a save cannot succeed, for the failed-save scenarios, each
-# with 旧.txt inside holding 旧内容 (GBK). Everything here runs as root, and
-# root (so Wine too) writes anywhere whatever the permissions say, so:
+# Folders that cannot be written, for the failed-save scenarios and for a
+# program started from a read-only folder, each with 旧.txt inside holding
+# 旧内容 (GBK) and the files named after the folder copied in. Everything
+# here runs as root, and root (so Wine too) writes anywhere whatever the
+# permissions say, so:
 #  - read-only: the folder is bind-mounted onto itself read-only;
 #  - full: a 1 MB RAM disk (tmpfs) filled up to its last byte.
-# Usage: unwritable_folder.sh read-only|full FOLDER
+# Usage: unwritable_folder.sh read-only|full FOLDER [FILE...]
 #        unwritable_folder.sh unmount FOLDER
 set -euo pipefail
 
 action=$1
 folder=$2
+shift 2
 
 unmount() {
   if mountpoint -q "$folder"; then umount "$folder"; fi
   rm -rf "$folder"
 }
 
-put_old_file() {
+put_files() {
   printf '\xbe\xc9\xc4\xda\xc8\xdd' >"$folder/旧.txt"  # 旧内容 in GBK
+  for file in "$@"; do cp "$file" "$folder/"; done
 }
 
 # Writing a byte must fail now; a file made by the attempt goes again.
@@ -33,7 +37,7 @@ case "$action" in
   read-only)
     unmount
     mkdir -p "$folder"
-    put_old_file
+    put_files "$@"
     mount --bind "$folder" "$folder"
     mount -o remount,ro,bind "$folder"
     ;;
@@ -41,7 +45,7 @@ case "$action" in
     unmount
     mkdir -p "$folder"
     mount -t tmpfs -o size=1m tmpfs "$folder"
-    put_old_file
+    put_files "$@"
     # dd stops when the disk is full, which is what it is for.
     dd if=/dev/zero of="$folder/filler" bs=4k 2>/dev/null || true
     ;;
@@ -50,7 +54,7 @@ case "$action" in
     exit 0
     ;;
   *)
-    echo "usage: $0 read-only|full FOLDER, or $0 unmount FOLDER" >&2
+    echo "usage: $0 read-only|full FOLDER [FILE...], or $0 unmount FOLDER" >&2
     exit 2
     ;;
 esac

@@ -22,14 +22,18 @@ std::filesystem::path copy_into(const std::filesystem::path& program, const Fold
 }  // namespace
 
 App App::start(const std::filesystem::path& program, const Folder& folder) {
-  const std::filesystem::path copy = copy_into(program, folder);
-  std::wstring command_line = L"\"" + copy.wstring() + L"\"";
+  return start_in(copy_into(program, folder), folder.native());
+}
+
+App App::start_in(const std::filesystem::path& program_file, const std::filesystem::path& working_folder) {
+  std::wstring command_line = L"\"" + program_file.wstring() + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  if (!CreateProcessW(copy.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.native().c_str(), &startup, &started))
-    throw std::runtime_error("cannot start " + readable(copy.wstring()) + ", error " + std::to_string(GetLastError()));
+  if (!CreateProcessW(program_file.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      working_folder.c_str(), &startup, &started))
+    throw std::runtime_error("cannot start " + readable(program_file.wstring()) + ", error " +
+                             std::to_string(GetLastError()));
   CloseHandle(started.hThread);
   return App(KernelHandle(started.hProcess), started.dwProcessId, started.dwThreadId);
 }

@@ -26,8 +26,13 @@ namespace e2e {
 
 class App {
  public:
-  // Copies `program` into `folder` (keeping its file name) and starts it.
+  // Copies `program` into `folder` (keeping its file name) and starts it
+  // there, with `folder` as its working folder.
   static App start(const std::filesystem::path& program, const Folder& folder);
+  // Starts a program file where it is, with another working folder: for a
+  // program folder that cannot be written (nothing is copied into it), or a
+  // working folder that is not the program's.
+  static App start_in(const std::filesystem::path& program_file, const std::filesystem::path& working_folder);
   ~App();
   App(App&&) = default;
   App& operator=(App&&) = delete;

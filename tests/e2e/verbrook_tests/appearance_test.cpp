@@ -9,24 +9,10 @@
 namespace {
 
 using namespace e2e;
+using verbrook::line_pitch;
+using verbrook::refocus;
 using verbrook::settings_file;
 using verbrook::type_and_wait;
-
-// Lines are as far apart as the font is tall: the first characters of the
-// first and second line, in pixels.
-int line_pitch(const Window& edit) {
-  const auto first = static_cast<DWORD>(edit.send(EM_POSFROMCHAR, 0));
-  const auto second = static_cast<DWORD>(edit.send(EM_POSFROMCHAR, 3));  // "国\r\n国"
-  return static_cast<short>(HIWORD(second)) - static_cast<short>(HIWORD(first));
-}
-
-// Takes the focus away from the edit box and gives it back, as closing a
-// message box does: the settings are read again then.
-void refocus(const verbrook::Writing& writing) {
-  writing.app.press(ctrl('Z'));
-  verbrook::answer(writing.app, verbrook::kAuthorNotice, IDOK);
-  writing.app.wait_focus(writing.edit);
-}
 
 TEST(Appearance, FirstRunShowsTheFactoryLookAndWritesNoFileUntilASettingIsChosen) {
   const Folder folder = Folder::fresh();

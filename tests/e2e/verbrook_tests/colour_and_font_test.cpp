@@ -10,17 +10,8 @@
 namespace {
 
 using namespace e2e;
-
-Window wait_palette(const App& app) {
-  return app.wait_window("the colour palette", [](const Window& window) {
-    return window.visible() && window.class_name() == L"VerbrookColourPalette";
-  });
-}
-
-// The palette is hidden, not destroyed, to open again at once.
-void wait_closed(const App& app, const Window& palette) {
-  poll("the colour palette to close", app.process_id(), [&] { return !palette.visible(); });
-}
+using verbrook::wait_palette;
+using verbrook::wait_palette_closed;
 
 TEST(ColourPalette, ArrowsAndEnterSetTheTextColourAndTheFocusComesBack) {
   const Folder folder = Folder::fresh();
@@ -34,7 +25,7 @@ TEST(ColourPalette, ArrowsAndEnterSetTheTextColourAndTheFocusComesBack) {
   // No colour chosen yet: the focus starts on 黑色; one to the right is 藏青.
   app.press(VK_RIGHT);
   app.press(VK_RETURN);
-  wait_closed(app, palette);
+  wait_palette_closed(app, palette);
   app.wait_focus(edit);
   poll("the text colour in the settings", app.process_id(),
        [&] { return verbrook::setting(folder, "文本颜色") == "8388608"; });
@@ -51,7 +42,7 @@ TEST(ColourPalette, ABackgroundChosenInThePaletteShowsIsStoredAndSurvivesARestar
     // From 黑色, the first cell, one row down: 灰色.
     writing.app.press(VK_DOWN);
     writing.app.press(VK_RETURN);
-    wait_closed(writing.app, palette);
+    wait_palette_closed(writing.app, palette);
     verbrook::wait_background(writing, RGB(128, 128, 128));
     poll("the background colour in the settings", writing.app.process_id(),
          [&] { return verbrook::setting(folder, "背景颜色") == "8421504"; });
@@ -70,7 +61,7 @@ TEST(ColourPalette, EscLeavesTheSettingsUntouched) {
   app.press(ctrl('R'));
   const Window palette = wait_palette(app);
   app.press(VK_ESCAPE);
-  wait_closed(app, palette);
+  wait_palette_closed(app, palette);
   app.wait_focus(edit);
   app.wait_idle();
   EXPECT_FALSE(folder.has_file(verbrook::kSettingsFile));

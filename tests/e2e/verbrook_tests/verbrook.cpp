@@ -46,8 +46,9 @@ POINT centred_position(SIZE size) {
   return {(GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2, (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2};
 }
 
-Writing start_writing(const e2e::Folder& folder) {
-  e2e::App app = start(folder);
+Writing start_writing(const e2e::Folder& folder) { return start_writing(start(folder)); }
+
+Writing start_writing(e2e::App app) {
   const e2e::Window main = app.main_window();
   main.wait_title(kMainTitle);
   const e2e::Window edit = app.edit_box();
@@ -149,6 +150,28 @@ COLORREF background_colour(const e2e::Window& edit) {
 void wait_background(const Writing& writing, COLORREF colour) {
   e2e::poll("the edit box's background in colour " + std::to_string(colour), writing.app.process_id(),
             [&] { return background_colour(writing.edit) == colour; });
+}
+
+e2e::Window wait_palette(const e2e::App& app) {
+  return app.wait_window("the colour palette", [](const e2e::Window& window) {
+    return window.visible() && window.class_name() == L"VerbrookColourPalette";
+  });
+}
+
+void wait_palette_closed(const e2e::App& app, const e2e::Window& palette) {
+  e2e::poll("the colour palette to close", app.process_id(), [&] { return !palette.visible(); });
+}
+
+int line_pitch(const e2e::Window& edit) {
+  const auto first = static_cast<DWORD>(edit.send(EM_POSFROMCHAR, 0));
+  const auto second = static_cast<DWORD>(edit.send(EM_POSFROMCHAR, 3));  // "国\r\n国"
+  return static_cast<short>(HIWORD(second)) - static_cast<short>(HIWORD(first));
+}
+
+void refocus(const Writing& writing) {
+  writing.app.press(e2e::ctrl('Z'));
+  answer(writing.app, kAuthorNotice, IDOK);
+  writing.app.wait_focus(writing.edit);
 }
 
 void expect_no_question(const e2e::App& app) {

@@ -86,6 +86,8 @@ struct Writing {
   e2e::Window edit;
 };
 Writing start_writing(const e2e::Folder& folder);
+// The same for a program already started (from a folder of another kind).
+Writing start_writing(e2e::App app);
 
 // Waits for the message box, checks its text and buttons, and answers it
 // with `button` (IDOK, IDYES, IDNO); returns once it is gone.
@@ -133,6 +135,20 @@ void close_and_confirm(const Writing& writing);
 // opaque); and a wait for it to show a colour.
 COLORREF background_colour(const e2e::Window& edit);
 void wait_background(const Writing& writing, COLORREF colour);
+
+// The colour palette that Ctrl+E and Ctrl+R open, once it shows; and a wait
+// for it to close (it is hidden, not destroyed, to open again at once).
+e2e::Window wait_palette(const e2e::App& app);
+void wait_palette_closed(const e2e::App& app, const e2e::Window& palette);
+
+// Lines are as far apart as the font is tall: the distance in pixels between
+// the first characters of the first and second line of an edit box holding
+// "国\r\n国" (so the font size is seen on screen).
+int line_pitch(const e2e::Window& edit);
+
+// Takes the focus away from the edit box and gives it back, as closing a
+// message box does (the author notice, Ctrl+Z): the settings are read again.
+void refocus(const Writing& writing);
 
 // Checks that the program asked nothing of the writer: a key pressed next
 // (Ctrl+Q, the total count) still reaches the main window, and its box is the

@@ -53,6 +53,29 @@ TEST(ReadConfigurationItem, CutsLongValuesAtCharacterBoundaries) {
   EXPECT_EQ(read_configuration_item(ini, "s", "k"), Text(kMaxConfigValueBytes - 1, 'x'));
 }
 
+// The file is read whole and looked up as bytes: NULs, Ctrl+Z and bytes of
+// any value are just bytes, and the longest value is cut the same way.
+TEST(ConfigurationItemIn, GivesWhatTheFileHoldingTheBytesGives) {
+  TempFolder folder;
+  const Text ini = folder.file("settings.ini");
+  const char binary_bytes[] = "\0\xff\n[s]\r\nk=\0v\r\n\x1a";
+  const Text binary(binary_bytes, sizeof binary_bytes - 1);
+  const Text contents[] = {
+      "",
+      binary,
+      "k=v\r\n[t]\r\nk=w\r\n",
+      "[ s ]\r\n  k = 'quoted' \r\n",
+      "[s]\r\nk=" + Text(1 << 20, '9') + "\r\n",
+  };
+  for (const Text& content : contents) {
+    put_file(ini, content);
+    EXPECT_EQ(configuration_item_in(content, "s", "k", "d"), read_configuration_item(ini, "s", "k", "d"))
+        << content.substr(0, 40);
+  }
+  EXPECT_EQ(configuration_item_in(binary, "s", "k", "d"), Text("\0v", 2));
+  EXPECT_EQ(configuration_item_in("[s]\r\nk=v\r\n", " ", "k", "d"), "");
+}
+
 TEST(WriteConfigurationItem, CreatesTheFile) {
   TempFolder folder;
   const Text ini = folder.file("settings.ini");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace host {
 namespace {
 
@@ -16,6 +18,18 @@ TEST(FontFields, SizeAndHeightGoThroughTheDpi) {
   EXPECT_EQ(font_size_of_height(-24, 96), 18);
   EXPECT_EQ(font_size_of_height(24, 96), 18);
   EXPECT_EQ(font_size_of_height(-15, 96), 11);
+}
+
+// A settings file can hold any size (a long row of digits reads as the
+// largest int): the height is the largest the int holds, still a character
+// height (negative), never a wrapped one.
+TEST(FontFields, SizesBeyondTheIntRangeOfHeightsSaturate) {
+  EXPECT_EQ(font_height_of_size(INT32_MAX, 96), -INT32_MAX);
+  EXPECT_EQ(font_height_of_size(INT32_MIN, 96), -INT32_MAX);
+  EXPECT_EQ(font_height_of_size(1610612735, 96), -2147483647);  // the largest size whose height fits
+  EXPECT_EQ(font_height_of_size(1610612736, 96), -INT32_MAX);
+  EXPECT_EQ(font_size_of_height(INT32_MIN, 1), INT32_MAX);
+  EXPECT_EQ(font_size_of_height(INT32_MAX, 96), 1610612735);
 }
 
 TEST(FontFields, MinusEighteenAndEighteenGiveTheSameFont) {

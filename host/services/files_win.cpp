@@ -58,28 +58,12 @@ bool write_all(HANDLE file, std::span<const std::span<const std::uint8_t>> parts
 }
 
 // Writing in place would fail when another program holds the target open
-// without sharing it for writing, or when the target is read-only; replacing
-// it must fail in the same cases rather than swap the file under that program.
+// without sharing it for writing; replacing it must fail then too rather than
+// swap the file under that program.
 bool can_write_to(const std::wstring& target) {
   const FileHandle probe(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   return static_cast<bool>(probe);
-}
-
-// ReplaceFileW is given a backup name: without one, a failure after the old
-// file was moved aside loses it (Wine deletes it before moving the new file
-// in). With one, the old file is either still in place or under the backup
-// name, from where it goes back.
-bool replace_existing(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) {
-  if (ReplaceFileW(target.c_str(), replacement.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                   nullptr)) {
-    DeleteFileW(backup.c_str());
-    return true;
-  }
-  if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-    MoveFileExW(backup.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  }
-  return false;
 }
 
 }  // namespace
@@ -116,8 +100,10 @@ std::optional<Bytes> read_whole_file(const Text& file_name) {
 }
 
 // The bytes go to a new file in the target's folder, are flushed to the disk,
-// and the new file then takes the target's place in one step, so that the
-// target is never seen half written and a failure leaves it untouched.
+// and the new file then takes the target's place in one rename, so that the
+// target is never seen half written and a failure leaves it untouched. A
+// program killed at any moment leaves the target holding either the old bytes
+// or the new ones, never no file; at worst a temporary file stays beside it.
 bool write_file(const Text& file_name, std::span<const std::span<const std::uint8_t>> parts) {
   if (!is_usable_name(file_name)) return false;
   const std::wstring target = gbk_to_wide(file_name);
@@ -125,26 +111,31 @@ bool write_file(const Text& file_name, std::span<const std::span<const std::uint
   const DWORD attributes = GetFileAttributesW(target.c_str());
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (!exists && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
-  if (exists && ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || !can_write_to(target))) return false;
-  // ReplaceFileW keeps these on Windows but not under Wine.
+  // A read-only file is refused by its attribute, as Windows refuses to write
+  // or replace it: under Wine a program running as root could open it for
+  // writing and rename over it.
+  constexpr DWORD kNotReplaceable = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY;
+  if (exists && ((attributes & kNotReplaceable) != 0 || !can_write_to(target))) return false;
+  // The new file replaces the old one, so it is given the old one's
+  // attributes from the start.
   const DWORD kept_attributes =
       exists ? attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED) : 0;
 
   static std::atomic<unsigned> counter{0};
   const std::wstring stem = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-";
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::wstring name = stem + std::to_wstring(counter++);
-    FileHandle file(CreateFileW((name + L".tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    const std::wstring name = stem + std::to_wstring(counter++) + L".tmp";
+    FileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL | kept_attributes, nullptr));
     if (!file && GetLastError() == ERROR_FILE_EXISTS) continue;
     if (!file) return false;
-    TemporaryFile temporary(std::move(file), name + L".tmp");
+    TemporaryFile temporary(std::move(file), name);
     if (!write_all(temporary.handle(), parts) || !FlushFileBuffers(temporary.handle()) || !temporary.close()) {
       return false;
     }
-    const bool placed = exists ? replace_existing(target, temporary.path(), name + L".bak")
-                               : MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
-    if (!placed) return false;
+    if (!MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return false;
+    }
     temporary.keep();
     return true;
   }

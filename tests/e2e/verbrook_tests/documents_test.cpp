@@ -16,18 +16,6 @@ using verbrook::type_and_wait;
 constexpr int kFileMenu = 0;
 constexpr int kNewItem = 0;
 
-void save_as(const verbrook::Writing& writing, std::string_view name) {
-  writing.app.press(ctrl('S'));
-  choose_file(writing.app, name);
-  answer(writing.app, verbrook::kSaved, IDOK);
-}
-
-void open_file(const verbrook::Writing& writing, std::string_view name, std::string_view content) {
-  writing.app.press(ctrl('D'));
-  choose_file(writing.app, name);
-  writing.edit.wait_text(content);
-}
-
 TEST(Documents, NewOnAnEmptyDocumentAsksNothing) {
   const Folder folder = Folder::fresh();
   const verbrook::Writing writing = verbrook::start_writing(folder);
@@ -61,7 +49,7 @@ TEST(Documents, AnOpenedFileClosedWithoutEditsAsksOnlyWhetherToExit) {
   const Folder folder = Folder::fresh();
   folder.write_file("稿子.txt", "第一章\r\n开始");
   const verbrook::Writing writing = verbrook::start_writing(folder);
-  open_file(writing, "稿子.txt", "第一章\r\n开始");
+  verbrook::open_file(writing, "稿子.txt", "第一章\r\n开始");
   verbrook::close_and_confirm(writing);
 }
 
@@ -69,7 +57,7 @@ TEST(Documents, ExitWithYesToSavingAndTheSaveCancelledWarnsThenAsksWhetherToExit
   const Folder folder = Folder::fresh();
   folder.write_file("稿子.txt", "第一章");
   const verbrook::Writing writing = verbrook::start_writing(folder);
-  open_file(writing, "稿子.txt", "第一章");
+  verbrook::open_file(writing, "稿子.txt", "第一章");
   writing.app.press(VK_END);
   type_and_wait(writing, "完", "第一章完");
   writing.app.press(alt(VK_F4));
@@ -99,7 +87,7 @@ TEST(Documents, NoToExitingWelcomesTheWriterBackAndKeepsTheDocument) {
 TEST(Documents, AnEmptyDocumentSavesAsAnEmptyFile) {
   const Folder folder = Folder::fresh();
   const verbrook::Writing writing = verbrook::start_writing(folder);
-  save_as(writing, "空.txt");
+  verbrook::save_as(writing, "空.txt");
   EXPECT_EQ(folder.read_file("空.txt"), "");
 }
 
@@ -107,7 +95,7 @@ TEST(Documents, TwoLinesOfThreeCharactersSaveAsFourteenBytes) {
   const Folder folder = Folder::fresh();
   const verbrook::Writing writing = verbrook::start_writing(folder);
   type_and_wait(writing, "春眠不\n觉晓处", "春眠不\r\n觉晓处");
-  save_as(writing, "诗.txt");
+  verbrook::save_as(writing, "诗.txt");
   const std::optional<std::string> saved = folder.read_file("诗.txt");
   ASSERT_TRUE(saved);
   EXPECT_EQ(saved->size(), 14u);
@@ -130,7 +118,7 @@ TEST(Documents, OpenAnsweredNoOrCancelledChangesNothing) {
   folder.write_file("旧.txt", "旧文");
   folder.write_file("别的.txt", "别的");
   const verbrook::Writing writing = verbrook::start_writing(folder);
-  open_file(writing, "旧.txt", "旧文");
+  verbrook::open_file(writing, "旧.txt", "旧文");
   writing.app.press(VK_END);
   type_and_wait(writing, "新", "旧文新");
 
@@ -154,7 +142,7 @@ TEST(Documents, AfterNewSaveOffersThePreviousFileAndExitComparesWithIt) {
   const Folder folder = Folder::fresh();
   const verbrook::Writing writing = verbrook::start_writing(folder);
   type_and_wait(writing, "一", "一");
-  save_as(writing, "甲.txt");
+  verbrook::save_as(writing, "甲.txt");
   writing.app.press(ctrl('A'));  // saved: nothing to ask
   writing.edit.wait_text("");
   type_and_wait(writing, "一", "一");

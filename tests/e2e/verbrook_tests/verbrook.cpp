@@ -77,19 +77,51 @@ void choose_file_to_replace(const e2e::App& app, std::string_view name) {
   const e2e::FileDialog dialog = app.wait_file_dialog();
   dialog.enter_file_name(name);
   dialog.ok();
+  answer_yes_to_replacing(app, dialog);
+  dialog.wait_gone();
+}
+
+void answer_yes_to_replacing(const e2e::App& app, const e2e::FileDialog& dialog) {
   // The system's own question, owned by the dialog (its wording is the system's).
   const e2e::MessageBoxWindow question(app.wait_window("the question whether to replace the file", [&](const e2e::Window& window) {
     const auto owner = window.owner();
     return e2e::MessageBoxWindow::matches(window) && owner && owner->handle() == dialog.window().handle();
   }));
   question.press(IDYES);
-  dialog.wait_gone();
 }
 
 void cancel_file_dialog(const e2e::App& app) {
   const e2e::FileDialog dialog = app.wait_file_dialog();
   dialog.cancel();
   dialog.wait_gone();
+}
+
+void save_as(const Writing& writing, std::string_view name) {
+  writing.app.press(e2e::ctrl('S'));
+  choose_file(writing.app, name);
+  answer(writing.app, kSaved, IDOK);
+}
+
+void open_file(const Writing& writing, std::string_view name, std::string_view content) {
+  writing.app.press(e2e::ctrl('D'));
+  choose_file(writing.app, name);
+  writing.edit.wait_text(content);
+}
+
+void expect_save_failed(const e2e::App& app, std::string_view file_name) {
+  const std::string text = save_failed_text(file_name);
+  answer(app, {kSaveFailedCaption, text, Buttons::Ok}, IDOK);
+}
+
+void wait_document_length(const Writing& writing, std::size_t length, std::chrono::milliseconds patience) {
+  e2e::poll(
+      "the edit box holding " + std::to_string(length) + " characters", writing.app.process_id(),
+      [&] {
+        DWORD_PTR shown = 0;
+        return SendMessageTimeoutW(writing.edit.handle(), WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 1000, &shown) &&
+               shown == length;
+      },
+      patience);
 }
 
 void type_and_wait(const Writing& writing, std::string_view text, std::string_view expected) {

@@ -3,6 +3,8 @@
 // file, and the few steps every scenario takes.
 #pragma once
 
+#include <chrono>
+#include <cstddef>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -99,6 +101,23 @@ void cancel_file_dialog(const e2e::App& app);
 // The same for a file that exists already: the save dialog asks whether to
 // replace it, and the answer is Yes.
 void choose_file_to_replace(const e2e::App& app, std::string_view name);
+// Waits for that question of the dialog and presses Yes, without waiting for
+// anything after: the save begins as the dialog closes.
+void answer_yes_to_replacing(const e2e::App& app, const e2e::FileDialog& dialog);
+
+// Saves under a name that is not taken yet and confirms the success message.
+void save_as(const Writing& writing, std::string_view name);
+// Opens the file with Ctrl+D into an empty document and waits until the edit
+// box shows `content`.
+void open_file(const Writing& writing, std::string_view name, std::string_view content);
+// Answers the message box of a save that could not be written, which names
+// the file (its full path).
+void expect_save_failed(const e2e::App& app, std::string_view file_name);
+
+// Waits until the edit box holds `length` UTF-16 characters, for documents
+// of megabytes that Wine's edit box takes seconds or minutes to take in (the
+// program answers only once it is back in its message loop).
+void wait_document_length(const Writing& writing, std::size_t length, std::chrono::milliseconds patience);
 
 // Types the text and waits until the edit box shows `expected` (the whole
 // content, line breaks as CR LF).

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "host/services/encoding_win.h"
 #include "host/services/files.h"
@@ -154,6 +156,34 @@ TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
   EXPECT_EQ(file_text(folder.wide_file("doc.txt")), "new text");
   ASSERT_TRUE(write_file(folder.file("doc.txt"), bytes_of("")));
   EXPECT_EQ(file_text(folder.wide_file("doc.txt")), "");
+  EXPECT_EQ(folder.entry_count(), 1u);
+}
+
+// The new file takes the old one's place in a single rename: someone looking
+// at the folder while the file is saved again and again always finds a file
+// under the name. Moving the old file aside first (as a replace with a backup
+// does) leaves a moment without one, which a program killed then would make
+// permanent.
+TEST(WriteFile, TheTargetNeverGoesMissingWhileItIsReplaced) {
+  TempFolder folder;
+  const std::wstring path = folder.wide_file("doc.txt");
+  put_file(path, "first");
+  std::atomic<bool> saving{true};
+  std::atomic<int> looks{0}, missing{0};
+  std::thread watcher([&] {
+    while (saving) {
+      if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) ++missing;
+      ++looks;
+    }
+  });
+  int saved = 0;
+  for (int i = 0; i < 200; ++i) saved += write_file(folder.file("doc.txt"), bytes_of(i % 2 ? "odd" : "even")) ? 1 : 0;
+  saving = false;
+  watcher.join();
+  EXPECT_EQ(saved, 200);
+  EXPECT_GT(looks, 200);
+  EXPECT_EQ(missing, 0) << "of " << looks << " looks";
+  EXPECT_EQ(file_text(path), "odd");
   EXPECT_EQ(folder.entry_count(), 1u);
 }
 

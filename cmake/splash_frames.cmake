@@ -7,7 +7,12 @@ file(GLOB verbrook_splash_pngs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/sp
 list(SORT verbrook_splash_pngs)
 
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
-  set(symbol_prefix "_")
+  # C names carry a leading underscore on 32-bit Windows only.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(symbol_prefix "_")
+  else()
+    set(symbol_prefix "")
+  endif()
   set(section ".section .rdata,\"dr\"")
   set(stack_note "")
 else()

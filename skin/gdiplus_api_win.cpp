@@ -6,6 +6,7 @@ namespace skin {
 namespace {
 
 struct LoadedGdiplus {
+  HMODULE codecs = nullptr;
   HMODULE module = nullptr;
   GdiplusFunctions functions;
   bool complete = false;
@@ -29,6 +30,12 @@ bool resolve(HMODULE module, const char* name, Pointer& pointer) {
 bool load_gdiplus() {
   LoadedGdiplus& state = loaded();
   if (state.complete) return true;
+  // GDI+ decodes PNG through the Windows Imaging Component. Wine's GDI+ loads
+  // it later, by name, with a search that starts in the program's folder
+  // whatever the process's DLL search says, and WindowsCodecs.dll's own
+  // imports then come from that folder too. Loaded from the system folder
+  // first, it is the one that later load finds.
+  if (!state.codecs) state.codecs = load_system_library(L"WindowsCodecs.dll");
   if (!state.module) state.module = load_system_library(L"GdiPlus.dll");
   if (!state.module) return false;
   GdiplusFunctions functions;

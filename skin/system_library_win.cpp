@@ -11,8 +11,14 @@ HMODULE load_system_library(const wchar_t* file_name) {
   path.resize(length);
   path += L'\\';
   path += file_name;
-  // A full path decides the DLL itself; the altered search path makes its own
-  // dependencies come from its folder too.
+  // The full path decides the DLL itself; the search flags make its own
+  // dependencies come from the system folder too. Windows 7 without its DLL
+  // search update refuses those flags; there the altered search path does the
+  // same through the DLL's folder.
+  if (HMODULE module = LoadLibraryExW(path.c_str(), nullptr,
+                                      LOAD_LIBRARY_SEARCH_SYSTEM32 | LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR))
+    return module;
+  if (GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
   return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 

@@ -1,6 +1,6 @@
 #include "driver/scene.h"
 
-#include <exception>
+#include <algorithm>
 
 #include "driver/text.h"
 #include "driver/window.h"
@@ -10,18 +10,22 @@ namespace e2e {
 namespace {
 
 constexpr std::size_t kLongestText = 160;
+// The scene is described when a wait has failed, perhaps because the program
+// hangs: each control is asked only briefly, and without another wait's report.
+constexpr UINT kQuestionTimeoutMs = 500;
 
 // Edit boxes and static controls keep their texts themselves; the title the
 // system holds for them is not what they show.
 std::string shown_text(const Window& control) {
   if (!control.has_class(L"Edit") && !control.has_class(L"Static")) return {};
-  try {
-    std::wstring text = wide(control.text());
-    if (text.size() > kLongestText) text = text.substr(0, kLongestText) + L"...";
-    return " text \"" + readable_line(text) + "\"";
-  } catch (const std::exception&) {
+  std::wstring text(kLongestText + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(control.handle(), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                           SMTO_ABORTIFHUNG, kQuestionTimeoutMs, &copied))
     return " (text unreadable)";
-  }
+  text.resize(std::min<std::size_t>(copied, kLongestText));
+  if (copied >= kLongestText) text += L"...";
+  return " text \"" + readable_line(text) + "\"";
 }
 
 std::string describe_focus(DWORD process_id) {

@@ -12,9 +12,6 @@ namespace e2e {
 
 namespace {
 
-// Long enough for a program that is drawing, short enough that a hung one is reported.
-constexpr UINT kAnswerTimeoutMs = 5000;
-
 BOOL CALLBACK collect_child(HWND child, LPARAM windows) {
   reinterpret_cast<std::vector<Window>*>(windows)->emplace_back(child);
   return TRUE;
@@ -51,20 +48,34 @@ std::string Window::title() const {
   return gbk(std::wstring_view(buffer.data(), static_cast<std::size_t>(length > 0 ? length : 0)));
 }
 
-LRESULT Window::send(UINT message, WPARAM wparam, LPARAM lparam) const {
+std::optional<LRESULT> Window::ask(UINT message, WPARAM wparam, LPARAM lparam,
+                                   std::chrono::milliseconds patience) const {
   DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(handle_, message, wparam, lparam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer))
-    throw std::runtime_error("no answer to message " + std::to_string(message) + " from " + describe(*this));
-  return static_cast<LRESULT>(answer);
+  if (SendMessageTimeoutW(handle_, message, wparam, lparam, SMTO_NORMAL, static_cast<UINT>(patience.count()), &answer))
+    return static_cast<LRESULT>(answer);
+  // A window destroyed before or while it was asked ends the send at once.
+  if (GetLastError() != ERROR_TIMEOUT || !exists()) return std::nullopt;
+  fail_wait("an answer to message " + std::to_string(message) + " from " + describe(*this), process_id_, patience);
+}
+
+LRESULT Window::send(UINT message, WPARAM wparam, LPARAM lparam, std::chrono::milliseconds patience) const {
+  if (const auto answer = ask(message, wparam, lparam, patience)) return *answer;
+  throw WindowGone("message " + std::to_string(message) + " was sent to a window that is gone: " + describe(*this));
+}
+
+std::optional<std::string> Window::text_if_there() const {
+  const auto length = ask(WM_GETTEXTLENGTH);
+  if (!length) return std::nullopt;
+  std::wstring buffer(static_cast<std::size_t>(*length) + 1, L'\0');
+  const auto copied = ask(WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  if (!copied) return std::nullopt;
+  buffer.resize(std::min(static_cast<std::size_t>(*copied), static_cast<std::size_t>(*length)));
+  return gbk(buffer);
 }
 
 std::string Window::text() const {
-  const auto length = static_cast<std::size_t>(send(WM_GETTEXTLENGTH));
-  std::wstring buffer(length + 1, L'\0');
-  const auto copied =
-      static_cast<std::size_t>(send(WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data())));
-  buffer.resize(std::min(copied, length));
-  return gbk(buffer);
+  if (auto text = text_if_there()) return *std::move(text);
+  throw WindowGone("the text of a window that is gone: " + describe(*this));
 }
 
 std::wstring Window::class_name() const {
@@ -140,7 +151,7 @@ void Window::wait_title_contains(std::string_view part, std::chrono::millisecond
 
 void Window::wait_text(std::string_view expected, std::chrono::milliseconds patience) const {
   poll("the text \"" + readable_gbk(expected) + "\" in " + describe(*this), process_id_,
-       [&] { return exists() && text() == expected; }, patience);
+       [&] { return text_if_there() == expected; }, patience);
 }
 
 void Window::wait_gone(std::chrono::milliseconds patience) const {
@@ -180,9 +191,9 @@ void Window::click(POINT client_point) const {
   send_click(screen_point);
 }
 
-void Window::set_text(std::string_view gbk_text) const {
+void Window::set_text(std::string_view gbk_text, std::chrono::milliseconds patience) const {
   const std::wstring text_wide = wide(gbk_text);
-  if (!send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_wide.c_str())))
+  if (!send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_wide.c_str()), patience))
     throw std::runtime_error("the program refused the text for " + describe(*this));
 }
 

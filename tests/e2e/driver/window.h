@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,12 @@ struct LayeredAttributes {
   DWORD flags = 0;  // LWA_ALPHA, LWA_COLORKEY
 };
 
+// A window that went away while the driver asked it something.
+class WindowGone : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 class Window {
  public:
   explicit Window(HWND handle);
@@ -33,8 +40,11 @@ class Window {
   // The title as the system keeps it (never waits for the program).
   std::string title() const;
   // The text as the window itself tells it (WM_GETTEXT): an edit box's
-  // content, a static control's text. GBK.
+  // content, a static control's text. GBK. Throws WindowGone when the
+  // window is gone.
   std::string text() const;
+  // The same, or nothing when the window is gone.
+  std::optional<std::string> text_if_there() const;
   std::wstring class_name() const;
   // Compares the class name without regard to case, as the system does.
   bool has_class(std::wstring_view name) const;
@@ -73,11 +83,19 @@ class Window {
   // Moves the mouse to a point given in client coordinates and clicks the
   // left button there.
   void click(POINT client_point) const;
-  // Sends a message and returns the window's answer; throws when the
-  // program gives none within a few seconds (it hangs).
-  LRESULT send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const;
+  // Sends a message and returns the window's answer, or nothing when the
+  // window is gone, before or while it is asked (a dialog's list view is
+  // made anew for every folder it shows). The answer is awaited like
+  // everything else: a program that is busy with the message (Wine's edit
+  // box takes seconds for a big text) is given the whole patience, and one
+  // that gives no answer within it fails the test as a wait does.
+  std::optional<LRESULT> ask(UINT message, WPARAM wparam = 0, LPARAM lparam = 0,
+                             std::chrono::milliseconds patience = kPatience) const;
+  // The same for a window that must be there: throws WindowGone when it is not.
+  LRESULT send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0,
+               std::chrono::milliseconds patience = kPatience) const;
   // Replaces the window's text (WM_SETTEXT), e.g. a dialog's edit field.
-  void set_text(std::string_view gbk_text) const;
+  void set_text(std::string_view gbk_text, std::chrono::milliseconds patience = kPatience) const;
   // Posts a button press (WM_COMMAND with BN_CLICKED) for the child button
   // `button_id`; posting never waits for a modal window the button opens.
   void post_button_press(int button_id) const;

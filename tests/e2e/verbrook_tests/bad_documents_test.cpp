@@ -103,11 +103,12 @@ TEST(BadDocuments, AFileHeldOpenByAnotherProgramOpensAsNothing) {
   EXPECT_EQ(folder.read_file("别处.txt"), "新");
 }
 
-// The number of entries the open dialog lists now (its list view is made
-// anew whenever the dialog shows another folder).
+// The number of entries the open dialog lists now, or -1 while it has no
+// list (its list view is made anew whenever the dialog shows another folder).
 int listed_entries(const FileDialog& dialog) {
   const std::optional<Window> list = dialog.window().child_of_class(L"SysListView32");
-  return list ? static_cast<int>(list->send(LVM_GETITEMCOUNT)) : -1;
+  const std::optional<LRESULT> count = list ? list->ask(LVM_GETITEMCOUNT) : std::nullopt;
+  return count ? static_cast<int>(*count) : -1;
 }
 
 void wait_listed_entries(const verbrook::Writing& writing, const FileDialog& dialog, std::string_view what,

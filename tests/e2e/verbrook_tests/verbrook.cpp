@@ -56,8 +56,8 @@ Writing start_writing(e2e::App app) {
   return Writing{std::move(app), main, edit};
 }
 
-void answer(const e2e::App& app, const Box& box, int button) {
-  const e2e::MessageBoxWindow shown = app.wait_message_box(box.caption);
+void answer(const e2e::App& app, const Box& box, int button, std::chrono::milliseconds patience) {
+  const e2e::MessageBoxWindow shown = app.wait_message_box(box.caption, patience);
   EXPECT_EQ(e2e::readable_gbk(shown.text()), e2e::readable_gbk(box.text)) << "in the box " << e2e::readable_gbk(box.caption);
   const std::vector<int> expected_buttons =
       box.buttons == Buttons::Ok ? std::vector<int>{IDOK} : std::vector<int>{IDYES, IDNO};
@@ -174,10 +174,10 @@ void refocus(const Writing& writing) {
   writing.app.wait_focus(writing.edit);
 }
 
-void expect_total(const e2e::App& app, std::string_view count) {
+void expect_total(const e2e::App& app, std::string_view count, std::chrono::milliseconds patience) {
   app.press(e2e::ctrl('Q'));
   const std::string text = total_count_text(count);
-  answer(app, Box{kTotalCountCaption, text, Buttons::Ok}, IDOK);
+  answer(app, Box{kTotalCountCaption, text, Buttons::Ok}, IDOK, patience);
 }
 
 void expect_no_question(const e2e::App& app) {

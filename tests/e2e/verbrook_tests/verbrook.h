@@ -91,7 +91,7 @@ Writing start_writing(e2e::App app);
 
 // Waits for the message box, checks its text and buttons, and answers it
 // with `button` (IDOK, IDYES, IDNO); returns once it is gone.
-void answer(const e2e::App& app, const Box& box, int button);
+void answer(const e2e::App& app, const Box& box, int button, std::chrono::milliseconds patience = e2e::kPatience);
 
 // Answers the open or save dialog the program shows with a file name
 // (relative to the program's folder, where the dialog starts, or a full
@@ -150,8 +150,10 @@ int line_pitch(const e2e::Window& edit);
 // message box does (the author notice, Ctrl+Z): the settings are read again.
 void refocus(const Writing& writing);
 
-// Presses Ctrl+Q, checks that the total count's box shows `count`, and closes it.
-void expect_total(const e2e::App& app, std::string_view count);
+// Presses Ctrl+Q, checks that the total count's box shows `count`, and closes
+// it. The box shows only once the program has taken every key typed before.
+void expect_total(const e2e::App& app, std::string_view count,
+                  std::chrono::milliseconds patience = e2e::kPatience);
 
 // Checks that the program asked nothing of the writer: a key pressed next
 // (Ctrl+Q, the total count) still reaches the main window, and its box is the

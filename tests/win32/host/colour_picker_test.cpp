@@ -40,19 +40,8 @@ HWND find_tooltip(HWND owner) {
   return search.second;
 }
 
-// The main window shown with the edit box focused, as the writer meets it.
-class ColourPicker : public ::testing::Test {
+class ColourPicker : public MainWindowShown {
  protected:
-  void SetUp() override {
-    host.start_runtime(recorder.table());
-    ASSERT_TRUE(host.load_window(units::kMainWindow, std::nullopt, false));
-    host.write_property(form::kMain, unit::kMainWindow, prop::kVisible, -1, true);
-    main = handle_of(host, units::kMainWindow);
-    edit = handle_of(host, units::kEditBox);
-    ASSERT_TRUE(pump_until(host.runtime(), [&] { return GetFocus() == edit; }));
-    recorder.clear();
-  }
-
   std::int32_t colour() {
     return to_integer(host.read_property(form::kMain, unit::kColourPicker, prop::picker::kColour));
   }
@@ -85,11 +74,7 @@ class ColourPicker : public ::testing::Test {
     EXPECT_NE(GetCapture(), palette);
   }
 
-  Recorder recorder;
-  WinHost host;
   const PaletteLayout layout{screen_vertical_dpi()};
-  HWND main = nullptr;
-  HWND edit = nullptr;
 };
 
 TEST_F(ColourPicker, OpensAtThePickersPlaceHoldingTheFocusAndTheMouse) {

@@ -21,17 +21,12 @@ using testing_support::TempFolder;
 namespace dialog = prop::dialog;
 
 // The main window shown with the edit box focused, and a folder of its own.
-class CommonDialog : public ::testing::Test {
+class CommonDialog : public MainWindowShown {
  protected:
   void SetUp() override {
-    host.start_runtime(recorder.table());
-    ASSERT_TRUE(host.load_window(units::kMainWindow, std::nullopt, false));
-    host.write_property(form::kMain, unit::kMainWindow, prop::kVisible, -1, true);
-    main = handle_of(host, units::kMainWindow);
-    edit = handle_of(host, units::kEditBox);
-    ASSERT_TRUE(pump_until(host.runtime(), [&] { return GetFocus() == edit; }));
+    MainWindowShown::SetUp();
+    if (HasFatalFailure()) return;
     set(dialog::kInitialDir, folder_name());
-    recorder.clear();
   }
 
   // The dialogs may make the folder they showed the current directory, which
@@ -60,11 +55,7 @@ class CommonDialog : public ::testing::Test {
     GetCurrentDirectoryW(MAX_PATH, path);
     return std::wstring(path);
   }();
-  Recorder recorder;
-  WinHost host;
   TempFolder folder{"\xb2\xe2\xca\xd4"};  // 测试
-  HWND main = nullptr;
-  HWND edit = nullptr;
 };
 
 TEST_F(CommonDialog, OpenTakesAChineseFileNameFromAChineseFolder) {

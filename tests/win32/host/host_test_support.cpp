@@ -197,4 +197,14 @@ std::span<const FormDefinition* const> all() {
 
 }  // namespace test_forms
 
+void MainWindowShown::SetUp() {
+  host.start_runtime(recorder.table());
+  ASSERT_TRUE(host.load_window(units::kMainWindow, std::nullopt, false));
+  host.write_property(form::kMain, unit::kMainWindow, prop::kVisible, -1, true);
+  main = handle_of(host, units::kMainWindow);
+  edit = handle_of(host, units::kEditBox);
+  ASSERT_TRUE(pump_until(host.runtime(), [&] { return GetFocus() == edit; }));
+  recorder.clear();
+}
+
 }  // namespace host::testing

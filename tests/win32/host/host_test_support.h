@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <functional>
 #include <map>
@@ -83,6 +85,19 @@ HWND find_message_box(DWORD process);
 
 HWND handle_of(HostApi& host, const UnitRef& unit);
 std::wstring window_text_of(HWND window);
+
+// The main window shown with the edit box focused, as the writer meets it,
+// and nothing recorded yet. A fixture built on it that sets more up calls
+// this SetUp first and clears the recorder again afterwards.
+class MainWindowShown : public ::testing::Test {
+ protected:
+  void SetUp() override;
+
+  Recorder recorder;
+  WinHost host;
+  HWND main = nullptr;
+  HWND edit = nullptr;
+};
 
 // Forms made for the tests; the handler slots are only labels here.
 namespace test_forms {

@@ -10,16 +10,12 @@ namespace {
 
 namespace tf = test_forms;
 
-// The main window shown with the edit box focused, as the writer meets it.
-class MainWindowKeys : public ::testing::Test {
+// The main window as the writer meets it, with "hello" in the edit box.
+class MainWindowKeys : public MainWindowShown {
  protected:
   void SetUp() override {
-    host.start_runtime(recorder.table());
-    ASSERT_TRUE(host.load_window(units::kMainWindow, std::nullopt, false));
-    host.write_property(form::kMain, unit::kMainWindow, prop::kVisible, -1, true);
-    main = handle_of(host, units::kMainWindow);
-    edit = handle_of(host, units::kEditBox);
-    ASSERT_TRUE(pump_until(host.runtime(), [&] { return GetFocus() == edit; }));
+    MainWindowShown::SetUp();
+    if (HasFatalFailure()) return;
     host.write_property(form::kMain, unit::kEditBox, prop::edit::kContent, -1, Text("hello"));
     host.write_property(form::kMain, unit::kEditBox, prop::edit::kSelStart, -1, std::int32_t{2});
     recorder.clear();
@@ -29,10 +25,6 @@ class MainWindowKeys : public ::testing::Test {
     return to_integer(host.read_property(form::kMain, unit::kEditBox, index));
   }
 
-  Recorder recorder;
-  WinHost host;
-  HWND main = nullptr;
-  HWND edit = nullptr;
 };
 
 TEST_F(MainWindowKeys, EscInTheEditBoxReachesOnlyTheEditBox) {

@@ -1,6 +1,6 @@
 #include "skin/gdiplus_api_win.h"
 
-#include "skin/system_library_win.h"
+#include "host/services/system_library_win.h"
 
 namespace skin {
 namespace {
@@ -35,8 +35,8 @@ bool load_gdiplus() {
   // whatever the process's DLL search says, and WindowsCodecs.dll's own
   // imports then come from that folder too. Loaded from the system folder
   // first, it is the one that later load finds.
-  if (!state.codecs) state.codecs = load_system_library(L"WindowsCodecs.dll");
-  if (!state.module) state.module = load_system_library(L"GdiPlus.dll");
+  if (!state.codecs) state.codecs = host::load_system_library(L"WindowsCodecs.dll");
+  if (!state.module) state.module = host::load_system_library(L"GdiPlus.dll");
   if (!state.module) return false;
   GdiplusFunctions functions;
   bool all = true;

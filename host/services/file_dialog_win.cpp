@@ -10,6 +10,7 @@
 #include "host/services/common_dialog.h"
 #include "host/services/common_dialog_win.h"
 #include "host/services/encoding_win.h"
+#include "host/services/loaded_functions_win.h"
 #include "host/units/unit_win.h"
 
 namespace host {
@@ -80,8 +81,8 @@ bool run_file_dialog(Unit& dialog, HWND owner, bool save) {
     settings.lpstrTitle = or_null(title);
     settings.lpstrDefExt = or_null(default_extension);
     settings.Flags = file_dialog_flags(dialog, save);
-    const BOOL confirmed = save ? GetSaveFileNameW(&settings) : GetOpenFileNameW(&settings);
-    if (!confirmed) return false;
+    const auto show = save ? loaded_functions().GetSaveFileNameW : loaded_functions().GetOpenFileNameW;
+    if (!show || !show(&settings)) return false;
     const std::wstring chosen(path.data());
     if (const std::optional<Text> gbk = wide_to_gbk_exact(chosen)) {
       dialog.write(dialog_prop::kFileName, -1, *gbk);

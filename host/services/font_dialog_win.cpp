@@ -10,6 +10,7 @@
 #include "host/services/common_dialog.h"
 #include "host/services/common_dialog_win.h"
 #include "host/services/encoding_win.h"
+#include "host/services/loaded_functions_win.h"
 #include "host/units/screen_metrics_win.h"
 #include "host/units/unit_win.h"
 
@@ -44,7 +45,8 @@ bool run_font_dialog(Unit& dialog, HWND owner) {
   // Vertical faces ("@宋体") are left out: an edit box cannot use them.
   settings.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_NOVERTFONTS;
   settings.rgbColors = colour == kDefaultColour ? GetSysColor(COLOR_WINDOWTEXT) : static_cast<COLORREF>(colour);
-  if (!ChooseFontW(&settings)) return false;
+  const auto choose_font = loaded_functions().ChooseFontW;
+  if (!choose_font || !choose_font(&settings)) return false;
 
   // A face name GBK cannot hold is not taken; the previous one stays.
   if (const std::optional<Text> face = wide_to_gbk_exact(font.lfFaceName))

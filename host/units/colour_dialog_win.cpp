@@ -1,8 +1,8 @@
 #include "host/units/colour_dialog_win.h"
 
-#include <commdlg.h>
-
 #include <array>
+
+#include "host/services/loaded_functions_win.h"
 
 namespace host {
 
@@ -18,7 +18,8 @@ std::optional<COLORREF> choose_colour(HWND owner, COLORREF initial) {
   settings.rgbResult = initial;
   settings.lpCustColors = custom_colours.data();
   settings.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-  if (!ChooseColorW(&settings)) return std::nullopt;
+  const auto choose_colour = loaded_functions().ChooseColorW;
+  if (!choose_colour || !choose_colour(&settings)) return std::nullopt;
   return settings.rgbResult;
 }
 

@@ -1,15 +1,15 @@
-// No DLL that the program loads while it runs is taken from the program's
-// folder or from the current directory. A first run lists every DLL the
-// program has loaded once it has been through everything that loads one (the
-// splash, GDI+ decoding its frames, the common dialogs, the colour palette,
-// message boxes, the clipboard); a DLL that leaves a marker file when it is
-// loaded (tests/e2e/planted_dll) is then copied into both folders under each
-// of those names, and a second run goes through the same steps.
+// No DLL that the program loads is taken from the program's folder or from
+// the current directory. A first run lists every DLL the program has loaded
+// once it has been through everything that loads one (the splash, GDI+
+// decoding its frames, the common dialogs, the colour palette, message
+// boxes, the clipboard); a DLL that leaves a marker file when it is loaded
+// (tests/e2e/planted_dll) is then copied into both folders under each of
+// those names, and a second run goes through the same steps.
 //
-// What the system loads before any of the program's code runs (the
-// program's imports and theirs) is left out: Windows takes those from the
-// system folder as known DLLs, and under Wine a planted copy of some of them
-// is loaded natively from the program's folder (the README says which).
+// The DLLs the program imports are among them. Windows takes those from the
+// system folder as known DLLs; under Wine a planted copy of some DLLs that
+// imports bring in is loaded natively, which is why the program imports so
+// few (the README says which).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -62,16 +62,11 @@ void use_every_part(const verbrook::Writing& writing) {
   writing.app.wait_focus(writing.edit);
 }
 
-// The file names of the DLLs the program loaded while it ran.
-std::vector<std::wstring> loaded_while_running(const verbrook::Writing& writing) {
-  const std::vector<std::filesystem::path> loaded = loaded_modules(writing.app.process_id());
-  const std::vector<std::filesystem::path> at_start = static_imports(verbrook_program(), loaded);
+// The file names of the DLLs the program has loaded.
+std::vector<std::wstring> loaded_dlls(const verbrook::Writing& writing) {
   std::vector<std::wstring> names;
-  for (const auto& module : loaded) {
-    const bool program = module.extension() == L".exe" || module.extension() == L".EXE";
-    if (!program && std::find(at_start.begin(), at_start.end(), module) == at_start.end())
-      names.push_back(module.filename().wstring());
-  }
+  for (const auto& module : loaded_modules(writing.app.process_id()))
+    if (lstrcmpiW(module.extension().c_str(), L".exe") != 0) names.push_back(module.filename().wstring());
   return names;
 }
 
@@ -91,9 +86,9 @@ TEST(PlantedDlls, NoneIsLoadedFromTheProgramFolderOrTheCurrentDirectory) {
     const Folder folder = Folder::fresh();
     const verbrook::Writing writing = verbrook::start_writing(folder);
     use_every_part(writing);
-    names = loaded_while_running(writing);
+    names = loaded_dlls(writing);
   }
-  // GDI+ and what it brings in are loaded while the program runs, whatever the platform.
+  // GDI+ is loaded while the program runs, whatever the platform.
   ASSERT_NE(std::find_if(names.begin(), names.end(),
                          [](const std::wstring& name) { return lstrcmpiW(name.c_str(), L"gdiplus.dll") == 0; }),
             names.end());

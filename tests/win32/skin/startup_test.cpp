@@ -9,7 +9,6 @@
 #include "skin/property_names.h"
 #include "skin/property_store_win.h"
 #include "skin/skin_startup_win.h"
-#include "skin/system_library_win.h"
 #include "skin/wide_text_win.h"
 #include "skin_test_support.h"
 
@@ -36,18 +35,6 @@ TEST_F(SkinTest, GdiplusComesFromTheSystemFolder) {
   ASSERT_NE(gdiplus_module(), nullptr);
   EXPECT_EQ(lstrcmpiW(folder_of(module_path(gdiplus_module())).c_str(), system_folder().c_str()), 0)
       << "loaded from " << std::string(module_path(gdiplus_module()).begin(), module_path(gdiplus_module()).end());
-}
-
-// A DLL planted beside the program would be found by a plain LoadLibrary of
-// its name; the layer's loader looks in the system folder only.
-TEST_F(SkinTest, PlantedLibraryBesideTheProgramIsNotLoaded) {
-  const std::wstring planted = folder_of(module_path(nullptr)) + L"\\verbrook_planted_probe.dll";
-  ASSERT_TRUE(CopyFileW(module_path(nullptr).c_str(), planted.c_str(), FALSE));
-  HMODULE plain = LoadLibraryW(L"verbrook_planted_probe.dll");
-  EXPECT_NE(plain, nullptr) << "the plant is not loadable, so this test proves nothing";
-  if (plain) FreeLibrary(plain);
-  EXPECT_EQ(load_system_library(L"verbrook_planted_probe.dll"), nullptr);
-  DeleteFileW(planted.c_str());
 }
 
 TEST_F(SkinTest, StartupParsesTheTimeFrameDimension) {

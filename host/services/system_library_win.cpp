@@ -1,8 +1,8 @@
-#include "skin/system_library_win.h"
+#include "host/services/system_library_win.h"
 
 #include <string>
 
-namespace skin {
+namespace host {
 
 HMODULE load_system_library(const wchar_t* file_name) {
   std::wstring path(MAX_PATH, L'\0');
@@ -22,4 +22,4 @@ HMODULE load_system_library(const wchar_t* file_name) {
   return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
-}  // namespace skin
+}  // namespace host

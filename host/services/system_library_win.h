@@ -5,10 +5,10 @@
 
 #include <windows.h>
 
-namespace skin {
+namespace host {
 
 // The module, or null when the system folder has no such DLL. Never freed:
 // what it holds is used until the process ends.
 HMODULE load_system_library(const wchar_t* file_name);
 
-}  // namespace skin
+}  // namespace host

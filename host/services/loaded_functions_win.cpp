@@ -1,0 +1,32 @@
+#include "host/services/loaded_functions_win.h"
+
+#include "host/services/system_library_win.h"
+
+namespace host {
+namespace {
+
+template <class Pointer>
+Pointer resolve(const wchar_t* dll, const char* name) {
+  const HMODULE module = load_system_library(dll);
+  if (!module) return nullptr;
+  // Through the generic function pointer type, which converts to any other
+  // without a cast-function-type warning.
+  return reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+LoadedFunctions load_all() {
+  LoadedFunctions functions;
+#define VERBROOK_RESOLVE(dll, name) functions.name = resolve<decltype(functions.name)>(dll, #name);
+  VERBROOK_LOADED_FUNCTIONS(VERBROOK_RESOLVE)
+#undef VERBROOK_RESOLVE
+  return functions;
+}
+
+}  // namespace
+
+const LoadedFunctions& loaded_functions() {
+  static const LoadedFunctions functions = load_all();
+  return functions;
+}
+
+}  // namespace host

@@ -19,9 +19,7 @@ LoadedGdiplus& loaded() {
 
 template <class Pointer>
 bool resolve(HMODULE module, const char* name, Pointer& pointer) {
-  // Through the generic function pointer type, which converts to any other
-  // without a cast-function-type warning.
-  pointer = reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+  pointer = host::function_of<Pointer>(module, name);
   return pointer != nullptr;
 }
 

@@ -8,10 +8,7 @@ namespace {
 template <class Pointer>
 Pointer resolve(const wchar_t* dll, const char* name) {
   const HMODULE module = load_system_library(dll);
-  if (!module) return nullptr;
-  // Through the generic function pointer type, which converts to any other
-  // without a cast-function-type warning.
-  return reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+  return module ? function_of<Pointer>(module, name) : nullptr;
 }
 
 LoadedFunctions load_all() {

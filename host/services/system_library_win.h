@@ -11,4 +11,12 @@ namespace host {
 // what it holds is used until the process ends.
 HMODULE load_system_library(const wchar_t* file_name);
 
+// The module's function `name` as the pointer type given, or null.
+template <class Pointer>
+Pointer function_of(HMODULE module, const char* name) {
+  // Through the generic function pointer type, which converts to any other
+  // without a cast-function-type warning.
+  return reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
 }  // namespace host

@@ -7,7 +7,7 @@
 #include "skin/caret_win.h"
 #include "skin/child_kinds.h"
 #include "skin/colour.h"
-#include "skin/gdi_handles_win.h"
+#include "skin/dib_section_win.h"
 #include "skin/gdip_text_win.h"
 #include "skin/layout.h"
 #include "skin/property_names.h"
@@ -176,7 +176,7 @@ void compose_and_present(HWND window) {
 PresentationSurface::PresentationSurface(HWND window, GpImage* picture, bool with_caret)
     : size_(outer_size(window)),
       window_dc_(window),
-      memory_dc_(window_dc_.get()),
+      memory_dc_(CreateCompatibleDC(window_dc_.get())),
       dib_(memory_dc_.get(), size_.cx, size_.cy),
       selected_(memory_dc_.get(), dib_.get()) {
   const BitmapPixels pixels(picture, Gdiplus::ImageLockModeRead);
@@ -202,7 +202,7 @@ void PresentationSurface::draw_caret_on_surface(HWND window) {
                                    reinterpret_cast<BYTE*>(top_row), &view) != Gdiplus::Ok) {
     return;
   }
-  const GdipImage canvas = GdipImage::created(view);
+  const GdipImage canvas = created<GdipImage>(view);
   const GdipGraphics graphics = graphics_for(canvas.get());
   if (graphics) draw_caret(window, caret_state().child, graphics.get());
 }

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "skin/gdi_handles_win.h"
+#include "skin/dib_section_win.h"
 #include "skin/gdiplus_handles_win.h"
 
 namespace skin {
@@ -42,10 +42,10 @@ class PresentationSurface {
   void draw_caret_on_surface(HWND window);
 
   SIZE size_;
-  WindowDc window_dc_;
-  MemoryDc memory_dc_;
+  host::WindowDc window_dc_;
+  host::OwnedMemoryDc memory_dc_;
   DibSection dib_;
-  SelectedObject selected_;
+  host::SelectedObject selected_;
   bool ready_ = false;
 };
 

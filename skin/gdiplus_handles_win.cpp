@@ -51,7 +51,7 @@ GdipImage create_argb_bitmap(int width, int height) {
   if (!g) return {};
   GpBitmap* bitmap = nullptr;
   if (g->GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap) != Gdiplus::Ok) return {};
-  return GdipImage::created(bitmap);
+  return created<GdipImage>(bitmap);
 }
 
 GdipGraphics graphics_for(GpImage* image) {

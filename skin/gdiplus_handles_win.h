@@ -1,54 +1,15 @@
-// Small owners of GDI+ handles: one per handle kind, movable, not copyable.
-// Images are counted in live_counts(): `created` marks a handle the layer has
-// just made; the plain constructor takes back one it handed out earlier (into a
-// window property), which is already counted.
+// Owners of GDI+ handles, of the program's one family of handle owners
+// (host/services/handles_win.h). Images are counted in live_counts().
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <utility>
 
+#include "host/services/handles_win.h"
 #include "skin/gdiplus_api_win.h"
 #include "skin/live_counts.h"
 
 namespace skin {
-
-template <class T, void (*Delete)(T*), int LiveCounts::*Count = nullptr>
-class GdipOwned {
- public:
-  GdipOwned() = default;
-  explicit GdipOwned(T* handle) noexcept : handle_(handle) {}
-  static GdipOwned created(T* handle) noexcept {
-    if constexpr (Count != nullptr) {
-      if (handle) ++(live_counts().*Count);
-    }
-    return GdipOwned(handle);
-  }
-  GdipOwned(GdipOwned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdipOwned& operator=(GdipOwned&& other) noexcept {
-    if (this != &other) {
-      reset();
-      handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-  }
-  GdipOwned(const GdipOwned&) = delete;
-  GdipOwned& operator=(const GdipOwned&) = delete;
-  ~GdipOwned() { reset(); }
-
-  T* get() const noexcept { return handle_; }
-  explicit operator bool() const noexcept { return handle_ != nullptr; }
-  // Gives the handle up without deleting it.
-  [[nodiscard]] T* release() noexcept { return std::exchange(handle_, nullptr); }
-  void reset() noexcept {
-    if (!handle_) return;
-    Delete(std::exchange(handle_, nullptr));
-    if constexpr (Count != nullptr) --(live_counts().*Count);
-  }
-
- private:
-  T* handle_ = nullptr;
-};
 
 void delete_image(GpImage* image);
 void delete_graphics(GpGraphics* graphics);
@@ -57,6 +18,34 @@ void delete_pen(GpPen* pen);
 void delete_font(GpFont* font);
 void delete_font_family(GpFontFamily* family);
 void delete_string_format(GpStringFormat* format);
+
+template <class T, void (*Delete)(T*), int LiveCounts::*Count = nullptr>
+struct GdipTraits {
+  using Handle = T*;
+  static constexpr Handle empty() { return nullptr; }
+  static bool release(Handle handle) {
+    Delete(handle);
+    if constexpr (Count != nullptr) --(live_counts().*Count);
+    return true;
+  }
+  static void count_new(Handle handle) {
+    if constexpr (Count != nullptr) {
+      if (handle) ++(live_counts().*Count);
+    }
+  }
+};
+
+template <class T, void (*Delete)(T*), int LiveCounts::*Count = nullptr>
+using GdipOwned = host::Owned<GdipTraits<T, Delete, Count>>;
+
+// An owner of a handle the layer has just made, counted; the plain
+// constructor takes back one that was handed out (into a window property)
+// and is counted already.
+template <class Owner>
+Owner created(typename Owner::Handle handle) {
+  Owner::HandleTraits::count_new(handle);
+  return Owner(handle);
+}
 
 using GdipImage = GdipOwned<GpImage, delete_image, &LiveCounts::images>;
 using GdipGraphics = GdipOwned<GpGraphics, delete_graphics>;

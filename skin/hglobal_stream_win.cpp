@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "host/services/handles_win.h"
 #include "skin/live_counts.h"
 
 namespace skin {
@@ -35,25 +36,18 @@ void HGlobalStream::release() noexcept {
 IStream* HGlobalStream::open(std::span<const std::uint8_t> bytes, bool copy) {
   release();
   // Movable blocks, as CreateStreamOnHGlobal requires.
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, copy ? bytes.size() : 0);
+  host::OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE, copy ? bytes.size() : 0));
   if (!block) return nullptr;
   if (copy && !bytes.empty()) {
-    void* data = GlobalLock(block);
-    if (!data) {
-      GlobalFree(block);
-      return nullptr;
-    }
-    std::memcpy(data, bytes.data(), bytes.size());
-    GlobalUnlock(block);
+    const host::LockedGlobal locked(block.get());
+    if (!locked.data()) return nullptr;
+    std::memcpy(locked.data(), bytes.data(), bytes.size());
   }
   // An empty stream owns its block (it reallocates it while growing); a copy's
   // block is ours, so that it can outlive this object if need be.
   IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(block, copy ? FALSE : TRUE, &stream))) {
-    GlobalFree(block);
-    return nullptr;
-  }
-  block_ = block;
+  if (FAILED(CreateStreamOnHGlobal(block.get(), copy ? FALSE : TRUE, &stream))) return nullptr;
+  block_ = block.release();
   stream_ = stream;
   owns_block_ = copy;
   ++live_counts().streams;
@@ -70,10 +64,9 @@ std::vector<std::uint8_t> HGlobalStream::bytes() const {
   std::vector<std::uint8_t> copy(size());
   HGLOBAL block = nullptr;
   if (copy.empty() || FAILED(GetHGlobalFromStream(stream_, &block))) return {};
-  const void* data = GlobalLock(block);
-  if (!data) return {};
-  std::memcpy(copy.data(), data, copy.size());
-  GlobalUnlock(block);
+  const host::LockedGlobal locked(block);
+  if (!locked.data()) return {};
+  std::memcpy(copy.data(), locked.data(), copy.size());
   return copy;
 }
 

@@ -19,7 +19,7 @@ Image image_from_bytes(std::span<const std::uint8_t> bytes) {
   if (!source) return {};
   GpImage* decoded = nullptr;
   if (g->GdipLoadImageFromStream(source, &decoded) != Gdiplus::Ok) return {};
-  GdipImage image = GdipImage::created(decoded);
+  GdipImage image = created<GdipImage>(decoded);
   // Animated images show their first frame; a still image ignores this.
   g->GdipImageSelectActiveFrame(image.get(), &frame_dimension_time(), 0);
   return Image(std::move(stream), std::move(image));

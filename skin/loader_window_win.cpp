@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <memory>
 
+#include "host/services/handles_win.h"
 #include "skin/property_names.h"
 #include "skin/property_store_win.h"
 
@@ -16,14 +17,11 @@ HANDLE handle_property(HWND window, const wchar_t* name) {
 // Stops the worker cooperatively: it is asked to end and waited for, so it is
 // never cut off inside GDI+ or holding a lock.
 void stop_worker(HWND window) {
-  const HANDLE thread = handle_property(window, prop::kThread);
-  const HANDLE stop = handle_property(window, prop::kStopEvent);
-  if (thread) {
-    if (stop) SetEvent(stop);
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
-  }
-  if (stop) CloseHandle(stop);
+  const host::OwnedKernelHandle thread(handle_property(window, prop::kThread));
+  const host::OwnedKernelHandle stop(handle_property(window, prop::kStopEvent));
+  if (!thread) return;
+  if (stop) SetEvent(stop.get());
+  WaitForSingleObject(thread.get(), INFINITE);
 }
 
 void release_loader(HWND window) {
@@ -79,17 +77,15 @@ bool hold_loader_image(HWND loader, Image image) {
 
 bool start_loader_worker(HWND loader, LoaderWork work) {
   if (!IsWindow(loader) || !work || read_property(loader, prop::kThread) != 0) return false;
-  const HANDLE stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  host::OwnedKernelHandle stop(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   if (!stop) return false;
-  auto start = std::make_unique<WorkerStart>(WorkerStart{std::move(work), stop});
-  const HANDLE thread = CreateThread(nullptr, 0, run_worker, start.get(), 0, nullptr);
-  if (!thread) {
-    CloseHandle(stop);
-    return false;
-  }
+  auto start = std::make_unique<WorkerStart>(WorkerStart{std::move(work), stop.get()});
+  host::OwnedKernelHandle thread(CreateThread(nullptr, 0, run_worker, start.get(), 0, nullptr));
+  if (!thread) return false;
   static_cast<void>(start.release());  // the thread's now
-  write_property(loader, prop::kStopEvent, reinterpret_cast<std::intptr_t>(stop));
-  write_property(loader, prop::kThread, reinterpret_cast<std::intptr_t>(thread));
+  // The window owns both from here; they are closed when it goes.
+  write_property(loader, prop::kStopEvent, reinterpret_cast<std::intptr_t>(stop.release()));
+  write_property(loader, prop::kThread, reinterpret_cast<std::intptr_t>(thread.release()));
   return true;
 }
 

@@ -124,7 +124,7 @@ void wait_for_length(const e2e::Window& edit, std::size_t expected) {
 }
 
 double peak_working_set(DWORD process_id) {
-  const e2e::KernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id));
+  const host::OwnedKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id));
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
   if (!process || !GetProcessMemoryInfo(process.get(), &counters, sizeof counters)) return 0;
@@ -135,7 +135,7 @@ double peak_working_set(DWORD process_id) {
 bool is_written(const std::filesystem::path& file, std::size_t size) {
   std::error_code error;
   if (std::filesystem::file_size(file, error) != size || error) return false;
-  const e2e::KernelHandle handle(
+  const host::OwnedKernelHandle handle(
       CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   return handle.get() != INVALID_HANDLE_VALUE && handle.get() != nullptr;
 }

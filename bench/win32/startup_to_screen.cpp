@@ -22,7 +22,7 @@
 
 #include "bench/common/measure.h"
 #include "driver/folder.h"
-#include "driver/handles.h"
+#include "host/services/handles_win.h"
 #include "driver/paths.h"
 #include "driver/window.h"
 
@@ -47,13 +47,13 @@ class ScreenCapture {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_ = e2e::GdiObject(CreateDIBSection(screen_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bitmap_ = host::OwnedGdiObject(CreateDIBSection(screen_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     pixels_ = static_cast<const std::uint32_t*>(bits);
   }
 
   // Copies the screen (or the part of it inside `area`) into the capture.
   void take(const RECT& area) {
-    const e2e::ScopedSelection selection(memory_.get(), bitmap_.get());
+    const host::SelectedObject selection(memory_.get(), bitmap_.get());
     BitBlt(memory_.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, screen_.get(),
            area.left, area.top, SRCCOPY | CAPTUREBLT);
     GdiFlush();
@@ -82,9 +82,9 @@ class ScreenCapture {
  private:
   int width_;
   int height_;
-  e2e::ScreenDc screen_;
-  e2e::MemoryDc memory_;
-  e2e::GdiObject bitmap_;
+  host::WindowDc screen_;
+  host::OwnedMemoryDc memory_;
+  host::OwnedGdiObject bitmap_;
   const std::uint32_t* pixels_ = nullptr;
 };
 
@@ -128,8 +128,8 @@ std::optional<Startup> start_once(const std::filesystem::path& program, const st
     std::fprintf(stderr, "cannot start %ls\n", program.c_str());
     return std::nullopt;
   }
-  const e2e::KernelHandle process(started.hProcess);
-  const e2e::KernelHandle thread(started.hThread);
+  const host::OwnedKernelHandle process(started.hProcess);
+  const host::OwnedKernelHandle thread(started.hThread);
   Startup result;
   std::optional<e2e::Window> window;
   while (bench::ms_since(start) < kPatienceMs) {

@@ -74,8 +74,8 @@ POINT position_of(const UnitProperties& properties, const Geometry& geometry) {
 // owner goes to the bottom of the z-order: Wine keeps an owned window topmost
 // when asked to leave the topmost band while its owner is the first window
 // below that band.
-ScopedWindow create_hidden_owner() {
-  ScopedWindow owner(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+OwnedWindow create_hidden_owner() {
+  OwnedWindow owner(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                      GetModuleHandleW(nullptr), nullptr));
   if (owner) SetWindowPos(owner.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return owner;

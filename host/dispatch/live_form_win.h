@@ -10,7 +10,7 @@
 
 #include "host/dispatch/runtime_win.h"
 #include "host/units/menu_bar_win.h"
-#include "host/units/scoped_handles_win.h"
+#include "host/services/handles_win.h"
 #include "host/units/window_unit_win.h"
 
 namespace host {
@@ -72,8 +72,8 @@ class LiveForm : public std::enable_shared_from_this<LiveForm> {
   bool closing_ = false;
   std::vector<HWND> disabled_windows_;
   // Destroyed in reverse order: the controls, then the window, then its owner.
-  ScopedWindow hidden_owner_;
-  ScopedWindow window_;
+  OwnedWindow hidden_owner_;
+  OwnedWindow window_;
   std::vector<std::unique_ptr<Unit>> controls_;
   // Controls taken off the form; kept until the form goes, since one of them
   // may be the source of the message being handled.

@@ -1,7 +1,5 @@
 #include "host/dispatch/runtime_win.h"
 
-#include <objbase.h>
-
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -31,11 +29,10 @@ Runtime::~Runtime() {
   for (const auto& form : remaining)
     if (form->alive()) DestroyWindow(form->window());
   forms_.clear();
-  if (com_initialised_) CoUninitialize();
 }
 
 void Runtime::start(HandlerTable handlers) {
-  if (!com_initialised_) com_initialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  if (!com_) com_.emplace();
   const std::wstring folder = program_folder();
   if (!folder.empty()) SetCurrentDirectoryW(folder.c_str());
   if (first_unfilled_slot(definitions_, handlers)) fatal_error(fatal::kFormDataUnreadable);
@@ -50,7 +47,8 @@ void Runtime::end_program(int exit_code) {
   ++suppression_;  // for good: no event runs any more
   // Taken out first, so that it runs once even if it asks to end again.
   if (std::function<void()> procedure = std::exchange(exit_procedure_, {})) procedure();
-  if (com_initialised_) CoUninitialize();
+  // COM goes last: GDI+, which the exit procedure shuts down, decodes through it.
+  com_.reset();
   ExitProcess(static_cast<UINT>(exit_code));
 }
 

@@ -16,6 +16,7 @@
 
 #include "host/forms/forms.h"
 #include "host/forms/handlers.h"
+#include "host/services/handles_win.h"
 #include "host/services/value.h"
 
 namespace host {
@@ -105,7 +106,7 @@ class Runtime {
   std::function<void()> exit_procedure_;
   int suppression_ = 0;
   bool loop_entered_ = false;
-  bool com_initialised_ = false;
+  std::optional<ComApartment> com_;
   DWORD ui_thread_ = GetCurrentThreadId();
 };
 

@@ -6,7 +6,7 @@
 #include <cwchar>
 
 #include "host/services/encoding_win.h"
-#include "host/units/scoped_handles_win.h"
+#include "host/services/handles_win.h"
 
 namespace host {
 namespace {
@@ -26,26 +26,10 @@ class OpenClipboardScope {
   bool open_;
 };
 
-// Locked while it lives.
-class GlobalLockScope {
- public:
-  explicit GlobalLockScope(HGLOBAL memory) : memory_(memory), data_(GlobalLock(memory)) {}
-  ~GlobalLockScope() {
-    if (data_) GlobalUnlock(memory_);
-  }
-  GlobalLockScope(const GlobalLockScope&) = delete;
-  GlobalLockScope& operator=(const GlobalLockScope&) = delete;
-  void* data() const { return data_; }
-
- private:
-  HGLOBAL memory_;
-  void* data_;
-};
-
 // The clipboard wants an owner window for the data it is given; a
 // message-only window of the program's serves, whichever window is active.
 HWND clipboard_owner() {
-  static const ScopedWindow owner(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+  static const OwnedWindow owner(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                                   GetModuleHandleW(nullptr), nullptr));
   return owner.get();
 }
@@ -57,7 +41,7 @@ Text clipboard_text() {
   if (!clipboard.is_open()) return {};
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (!data) return {};
-  const GlobalLockScope lock(data);
+  const LockedGlobal lock(data);
   if (!lock.data()) return {};
   const std::size_t capacity = GlobalSize(data) / sizeof(wchar_t);
   const auto* wide = static_cast<const wchar_t*>(lock.data());
@@ -67,10 +51,10 @@ Text clipboard_text() {
 bool set_clipboard_text(const Text& text) {
   const std::wstring wide = gbk_to_wide(text);
   const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-  ScopedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+  OwnedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
   if (!memory) return false;
   {
-    const GlobalLockScope lock(memory.get());
+    const LockedGlobal lock(memory.get());
     if (!lock.data()) return false;
     std::memcpy(lock.data(), wide.c_str(), bytes);
   }

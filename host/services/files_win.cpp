@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "host/services/encoding_win.h"
-#include "host/services/file_handle_win.h"
+#include "host/services/handles_win.h"
 #include "host/services/program_folder_win.h"
 
 namespace host {
@@ -23,7 +23,7 @@ constexpr DWORD kLargestTransfer = 1u << 24;
 // when it goes out of scope unless it took the target's place.
 class TemporaryFile {
  public:
-  TemporaryFile(FileHandle file, std::wstring path) : file_(std::move(file)), path_(std::move(path)) {}
+  TemporaryFile(OwnedFile file, std::wstring path) : file_(std::move(file)), path_(std::move(path)) {}
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
   ~TemporaryFile() {
@@ -37,7 +37,7 @@ class TemporaryFile {
   void keep() { kept_ = true; }
 
  private:
-  FileHandle file_;
+  OwnedFile file_;
   std::wstring path_;
   bool kept_ = false;
 };
@@ -61,7 +61,7 @@ bool write_all(HANDLE file, std::span<const std::span<const std::uint8_t>> parts
 // without sharing it for writing; replacing it must fail then too rather than
 // swap the file under that program.
 bool can_write_to(const std::wstring& target) {
-  const FileHandle probe(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  const OwnedFile probe(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   return static_cast<bool>(probe);
 }
@@ -72,7 +72,7 @@ Text program_directory() { return wide_to_gbk(program_folder()); }
 
 std::optional<Bytes> read_whole_file(const Text& file_name) {
   if (!is_usable_name(file_name)) return std::nullopt;
-  const FileHandle file(CreateFileW(gbk_to_wide(file_name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  const OwnedFile file(CreateFileW(gbk_to_wide(file_name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) {
     const DWORD error = GetLastError();
@@ -125,7 +125,7 @@ bool write_file(const Text& file_name, std::span<const std::span<const std::uint
   const std::wstring stem = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::wstring name = stem + std::to_wstring(counter++) + L".tmp";
-    FileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    OwnedFile file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL | kept_attributes, nullptr));
     if (!file && GetLastError() == ERROR_FILE_EXISTS) continue;
     if (!file) return false;

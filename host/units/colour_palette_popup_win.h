@@ -13,7 +13,7 @@
 
 #include "host/forms/colour_palette.h"
 #include "host/units/colour_palette_layout.h"
-#include "host/units/scoped_handles_win.h"
+#include "host/services/handles_win.h"
 
 namespace host {
 
@@ -65,8 +65,8 @@ class ColourPalettePopup {
   std::optional<int> pressed_;
   bool dismissing_ = false;
   bool choosing_more_ = false;
-  ScopedWindow window_;
-  ScopedWindow tooltip_;  // declared last: destroyed before its owner
+  OwnedWindow window_;
+  OwnedWindow tooltip_;  // declared last: destroyed before its owner
 };
 
 }  // namespace host

@@ -185,7 +185,7 @@ void EditBoxUnit::append(const Text& text) {
 
 void EditBoxUnit::apply_font() {
   const LOGFONTW logical_font = logical_font_of(properties_.font());
-  ScopedFont font(CreateFontIndirectW(&logical_font));
+  OwnedFont font(CreateFontIndirectW(&logical_font));
   if (!font) return;
   SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   font_ = std::move(font);  // the old font goes once the control has the new one

@@ -26,8 +26,8 @@ class EditBoxUnit : public ControlUnit {
   void set_selection_length(std::int32_t length);
 
   int dpi_;
-  ScopedFont font_;
-  ScopedBrush back_brush_;
+  OwnedFont font_;
+  OwnedBrush back_brush_;
 };
 
 }  // namespace host

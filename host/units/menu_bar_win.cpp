@@ -6,8 +6,8 @@
 namespace host {
 namespace {
 
-ScopedMenu create_menu(const std::vector<MenuNode>& nodes, bool popup) {
-  ScopedMenu menu(popup ? CreatePopupMenu() : CreateMenu());
+OwnedMenu create_menu(const std::vector<MenuNode>& nodes, bool popup) {
+  OwnedMenu menu(popup ? CreatePopupMenu() : CreateMenu());
   if (!menu) return menu;
   for (const MenuNode& node : nodes) {
     const std::wstring text = gbk_to_wide(node.text);
@@ -19,7 +19,7 @@ ScopedMenu create_menu(const std::vector<MenuNode>& nodes, bool popup) {
                     text.c_str());
         break;
       case MenuNode::Kind::DropDown: {
-        ScopedMenu drop_down = create_menu(node.children, true);
+        OwnedMenu drop_down = create_menu(node.children, true);
         // Once appended, the drop-down belongs to the menu holding it.
         if (drop_down && AppendMenuW(menu.get(), MF_POPUP | MF_STRING | greyed,
                                      reinterpret_cast<UINT_PTR>(drop_down.get()), text.c_str()))
@@ -31,7 +31,7 @@ ScopedMenu create_menu(const std::vector<MenuNode>& nodes, bool popup) {
   return menu;
 }
 
-ScopedAccelerators create_accelerators(const std::vector<AcceleratorEntry>& entries) {
+OwnedAccelerators create_accelerators(const std::vector<AcceleratorEntry>& entries) {
   if (entries.empty()) return {};
   std::vector<ACCEL> table;
   table.reserve(entries.size());
@@ -41,7 +41,7 @@ ScopedAccelerators create_accelerators(const std::vector<AcceleratorEntry>& entr
     if (entry.shortcut.shift) modifiers |= FSHIFT;
     table.push_back({modifiers, entry.shortcut.key, static_cast<WORD>(entry.command)});
   }
-  return ScopedAccelerators(CreateAcceleratorTableW(table.data(), static_cast<int>(table.size())));
+  return OwnedAccelerators(CreateAcceleratorTableW(table.data(), static_cast<int>(table.size())));
 }
 
 }  // namespace
@@ -51,8 +51,8 @@ MenuBar::MenuBar(std::span<const MenuItemDefinition> menu) : items_(initial_menu
 void MenuBar::build() {
   if (items_.empty()) return;
   const MenuLayout layout = layout_menu(items_);
-  ScopedMenu bar = create_menu(layout.bar, false);
-  ScopedAccelerators accelerators = create_accelerators(layout.accelerators);
+  OwnedMenu bar = create_menu(layout.bar, false);
+  OwnedAccelerators accelerators = create_accelerators(layout.accelerators);
   // The old bar is destroyed only after the new one is on the window.
   if (window_) SetMenu(window_, bar.get());
   bar_ = std::move(bar);

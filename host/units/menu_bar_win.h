@@ -11,7 +11,7 @@
 
 #include "host/forms/menu_layout.h"
 #include "host/services/value.h"
-#include "host/units/scoped_handles_win.h"
+#include "host/services/handles_win.h"
 
 namespace host {
 
@@ -44,8 +44,8 @@ class MenuBar {
 
   std::vector<MenuItemState> items_;
   HWND window_ = nullptr;
-  ScopedMenu bar_;
-  ScopedAccelerators accelerators_;
+  OwnedMenu bar_;
+  OwnedAccelerators accelerators_;
 };
 
 }  // namespace host

@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
+#include "host/services/handles_win.h"
+
 namespace host {
 
 int screen_vertical_dpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return dpi;
+  const WindowDc screen;
+  return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
 }
 
 }  // namespace host

@@ -7,7 +7,7 @@
 
 #include "host/forms/forms.h"
 #include "host/forms/unit_properties.h"
-#include "host/units/scoped_handles_win.h"
+#include "host/services/handles_win.h"
 
 namespace host {
 
@@ -55,7 +55,7 @@ class ControlUnit : public Unit {
   void forget_window() override { window_.release(); }
 
  protected:
-  ScopedWindow window_;
+  OwnedWindow window_;
 };
 
 }  // namespace host

@@ -26,7 +26,7 @@ class WindowUnit : public Unit {
   void apply_back_colour();
 
   HWND window_ = nullptr;
-  ScopedBrush back_brush_;
+  OwnedBrush back_brush_;
 };
 
 }  // namespace host

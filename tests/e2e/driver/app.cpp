@@ -37,7 +37,7 @@ App App::start_in(const std::filesystem::path& program_file, const std::filesyst
     throw std::runtime_error("cannot start " + readable(program_file.wstring()) + ", error " +
                              std::to_string(GetLastError()));
   CloseHandle(started.hThread);
-  return App(KernelHandle(started.hProcess), started.dwProcessId, started.dwThreadId);
+  return App(host::OwnedKernelHandle(started.hProcess), started.dwProcessId, started.dwThreadId);
 }
 
 App::~App() {

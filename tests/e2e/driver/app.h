@@ -17,7 +17,7 @@
 
 #include "driver/dialogs.h"
 #include "driver/folder.h"
-#include "driver/handles.h"
+#include "host/services/handles_win.h"
 #include "driver/input.h"
 #include "driver/wait.h"
 #include "driver/window.h"
@@ -86,11 +86,11 @@ class App {
   void bring_to_front() const;
 
  private:
-  App(KernelHandle process, DWORD process_id, DWORD thread_id)
+  App(host::OwnedKernelHandle process, DWORD process_id, DWORD thread_id)
       : process_(std::move(process)), process_id_(process_id), thread_id_(thread_id) {}
   std::optional<GUITHREADINFO> gui_thread_info() const;
 
-  KernelHandle process_;
+  host::OwnedKernelHandle process_;
   DWORD process_id_;
   DWORD thread_id_;
 };

@@ -5,22 +5,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "driver/handles.h"
+#include "host/services/handles_win.h"
 
 namespace e2e {
 
-namespace {
-
-struct SnapshotTraits {
-  static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
-  static void close(HANDLE handle) { CloseHandle(handle); }
-};
-using Snapshot = UniqueHandle<HANDLE, SnapshotTraits>;
-
-}  // namespace
-
 std::vector<std::filesystem::path> loaded_modules(DWORD process_id) {
-  const Snapshot snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process_id));
+  const host::Owned<host::InvalidHandleTraits> snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process_id));
   if (!snapshot) throw std::runtime_error("cannot list the modules of process " + std::to_string(process_id));
   std::vector<std::filesystem::path> modules;
   MODULEENTRY32W entry{};

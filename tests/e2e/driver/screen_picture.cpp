@@ -5,15 +5,15 @@
 
 namespace e2e {
 
-GdiObject copy_of_screen(RECT area) {
+host::OwnedGdiObject copy_of_screen(RECT area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) throw std::runtime_error("an empty area has no picture");
-  const ScreenDc screen;
-  const MemoryDc memory(CreateCompatibleDC(screen.get()));
-  GdiObject bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+  const host::WindowDc screen;
+  const host::OwnedMemoryDc memory(CreateCompatibleDC(screen.get()));
+  host::OwnedGdiObject bitmap(CreateCompatibleBitmap(screen.get(), width, height));
   if (!memory || !bitmap) throw std::runtime_error("no memory for a copy of the screen");
-  const ScopedSelection selection(memory.get(), bitmap.get());
+  const host::SelectedObject selection(memory.get(), bitmap.get());
   if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY | CAPTUREBLT))
     throw std::runtime_error("cannot copy the screen");
   return bitmap;
@@ -22,8 +22,8 @@ GdiObject copy_of_screen(RECT area) {
 ScreenPicture ScreenPicture::take(RECT area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
-  const GdiObject bitmap = copy_of_screen(area);
-  const ScreenDc screen;
+  const host::OwnedGdiObject bitmap = copy_of_screen(area);
+  const host::WindowDc screen;
   BITMAPINFO format{};
   format.bmiHeader.biSize = sizeof format.bmiHeader;
   format.bmiHeader.biWidth = width;

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/handles.h"
+#include "host/services/handles_win.h"
 
 namespace e2e {
 
@@ -38,6 +38,6 @@ class ScreenPicture {
 };
 
 // A bitmap holding a copy of the screen inside `area`.
-GdiObject copy_of_screen(RECT area);
+host::OwnedGdiObject copy_of_screen(RECT area);
 
 }  // namespace e2e

@@ -8,7 +8,7 @@
 
 #include <stdexcept>
 
-#include "driver/handles.h"
+#include "host/services/handles_win.h"
 #include "driver/paths.h"
 #include "driver/screen_picture.h"
 #include "driver/text.h"
@@ -66,7 +66,7 @@ std::filesystem::path save_screenshot(std::string_view label) {
 }
 
 std::filesystem::path save_screenshot(std::string_view label, RECT area) {
-  const GdiObject bitmap = copy_of_screen(area);
+  const host::OwnedGdiObject bitmap = copy_of_screen(area);
   const std::filesystem::path path = artifacts_folder() / file_name_for(label);
   const GdiplusSession gdiplus;
   const GdiplusBitmap image(static_cast<HBITMAP>(bitmap.get()));

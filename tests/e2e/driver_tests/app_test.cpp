@@ -52,11 +52,11 @@ TEST(App, ReadsThePrivateBytesOfTheProgramNotItsOwn) {
 
 TEST(App, KillsTheProgramWhenItGoes) {
   const Folder folder = Folder::fresh();
-  KernelHandle process;
+  host::OwnedKernelHandle process;
   {
     const App app = App::start(target_program(), folder);
     app.main_window();
-    process = KernelHandle(OpenProcess(SYNCHRONIZE, FALSE, app.process_id()));
+    process = host::OwnedKernelHandle(OpenProcess(SYNCHRONIZE, FALSE, app.process_id()));
     ASSERT_TRUE(process);
   }
   EXPECT_EQ(WaitForSingleObject(process.get(), 0), WAIT_OBJECT_0);

@@ -3,34 +3,10 @@
 #include <algorithm>
 #include <fstream>
 
-#include "host/units/scoped_handles_win.h"
+#include "host/services/handles_win.h"
 #include "skin/image_maker.h"
 
 namespace host::testing {
-namespace {
-
-struct DeleteDcRelease {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using ScopedMemoryDc = Scoped<HDC, DeleteDcRelease>;
-using ScopedBitmap = Scoped<HBITMAP, DeleteObjectRelease>;
-
-class ScreenDc {
- public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
-  ~ScreenDc() {
-    if (dc_) ReleaseDC(nullptr, dc_);
-  }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
-}  // namespace
-
 Screenshot capture_screen(RECT area) {
   Screenshot picture;
   area.left = std::max<LONG>(area.left, 0);
@@ -40,8 +16,8 @@ Screenshot capture_screen(RECT area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return picture;
-  ScreenDc screen;
-  ScopedMemoryDc memory(CreateCompatibleDC(screen.get()));
+  const WindowDc screen;
+  OwnedMemoryDc memory(CreateCompatibleDC(screen.get()));
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -50,7 +26,7 @@ Screenshot capture_screen(RECT area) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  ScopedBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  OwnedBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!memory || !bitmap) return picture;
   const HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
   const BOOL copied = BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);

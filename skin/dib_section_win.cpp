@@ -1,4 +1,4 @@
-#include "skin/gdi_handles_win.h"
+#include "skin/dib_section_win.h"
 
 #include "skin/live_counts.h"
 
@@ -14,16 +14,14 @@ DibSection::DibSection(HDC dc, int width, int height) {
   info.bmiHeader.biCompression = BI_RGB;
   info.bmiHeader.biSizeImage = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
   void* bits = nullptr;
-  bitmap_ = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bitmap_.reset(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap_) return;
   bits_ = static_cast<std::uint32_t*>(bits);
   ++live_counts().dib_sections;
 }
 
 DibSection::~DibSection() {
-  if (!bitmap_) return;
-  DeleteObject(bitmap_);
-  --live_counts().dib_sections;
+  if (bitmap_) --live_counts().dib_sections;
 }
 
 }  // namespace skin

@@ -47,7 +47,7 @@ void Appearance::load_configuration() {
 
 void Appearance::open_colour_picker(ColourTarget target) {
   colour_target_ = target;
-  host_.send_message(host::units::kColourPicker, kLeftButtonUp, 0, 0);
+  host_.send_message(host::units::kColorPicker, kLeftButtonUp, 0, 0);
 }
 
 void Appearance::choose_text_colour() { open_colour_picker(ColourTarget::Text); }
@@ -55,7 +55,7 @@ void Appearance::choose_text_colour() { open_colour_picker(ColourTarget::Text); 
 void Appearance::choose_back_colour() { open_colour_picker(ColourTarget::Back); }
 
 void Appearance::apply_chosen_colour() {
-  const std::int32_t colour = properties_.integer(host::units::kColourPicker, host::prop::picker::kColour);
+  const std::int32_t colour = properties_.integer(host::units::kColorPicker, host::prop::picker::kColour);
   if (colour_target_ == ColourTarget::Text) {
     properties_.set(kEditBox, edit::kTextColor, colour);
     store_setting(kTextColourKey, edit::kTextColor);

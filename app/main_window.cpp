@@ -1,9 +1,14 @@
 #include "app/main_window.h"
 
+#include "app/maker.h"
+#include "host/services/text.h"
+
 namespace app {
 
 using host::units::kEditBox;
 using host::units::kMainWindow;
+
+host::Text main_window_title() { return host::join_texts({"Verbrook    --  Tamberlo出品 ", maker::kHost, "  "}); }
 
 MainWindow::MainWindow(host::HostApi& host) : host_(host), properties_(host) {}
 

@@ -11,6 +11,9 @@ namespace app {
 inline constexpr int kHiddenAlpha = 6;
 inline constexpr int kShownAlpha = 255;
 
+// The title the main window gets when the splash hands over to it.
+host::Text main_window_title();
+
 class MainWindow {
  public:
   explicit MainWindow(host::HostApi& host);

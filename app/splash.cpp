@@ -2,12 +2,9 @@
 
 #include <utility>
 
-#include "app/maker.h"
-#include "host/services/text.h"
+#include "app/main_window.h"
 
 namespace app {
-
-host::Text main_window_title() { return host::join_texts({"Verbrook    --  Tamberlo出品 ", maker::kHost, "  "}); }
 
 Splash::Splash(host::HostApi& host, std::vector<SplashFrame> frames)
     : host_(host), properties_(host), frames_(std::move(frames)) {}

@@ -15,8 +15,6 @@ namespace app {
 // brings up the main window.
 inline constexpr int kSplashFrameCount = 28;
 
-host::Text main_window_title();
-
 class Splash {
  public:
   Splash(host::HostApi& host, std::vector<SplashFrame> frames);

@@ -4,7 +4,7 @@
 
 #include "app/application.h"
 #include "host/dispatch/dll_search_win.h"
-#include "host/dispatch/win_host_win.h"
+#include "host/win_host_win.h"
 #include "skin/skin_layer_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "host/services/encoding_win.h"
-#include "host/units/colour_picker_win.h"
+#include "host/units/colour_picker/colour_picker_win.h"
 #include "host/units/edit_box_win.h"
 #include "host/units/timer_unit_win.h"
 
@@ -43,7 +43,7 @@ struct WindowStyles {
 
 // Border codes: 0 none; 1/2 normal frame, resizable or fixed; 3/4 tool window;
 // 5/6 sunken edge.
-WindowStyles styles_of(const UnitProperties& properties) {
+WindowStyles styles_of(const PropertyStore& properties) {
   namespace window = prop::window;
   WindowStyles styles{WS_CLIPCHILDREN, 0};
   const std::int32_t border = properties.get_int(window::kBorder);
@@ -65,7 +65,7 @@ WindowStyles styles_of(const UnitProperties& properties) {
 }
 
 // The designed position, or centred on the screen by the outer size.
-POINT position_of(const UnitProperties& properties, const Geometry& geometry) {
+POINT position_of(const PropertyStore& properties, const Geometry& geometry) {
   if (properties.get_int(prop::window::kStartPosition) != 1) return {geometry.left, geometry.top};
   return {(GetSystemMetrics(SM_CXSCREEN) - geometry.width) / 2, (GetSystemMetrics(SM_CYSCREEN) - geometry.height) / 2};
 }
@@ -116,7 +116,7 @@ LiveForm::~LiveForm() {
 
 bool LiveForm::create_window(HWND owner) {
   if (!register_form_class_once(window_procedure)) return false;
-  const UnitProperties& properties = window_unit_.properties();
+  const PropertyStore& properties = window_unit_.properties();
   if (!owner && !properties.get_bool(prop::window::kShowInTaskbar)) {
     hidden_owner_ = create_hidden_owner();
     owner = hidden_owner_.get();

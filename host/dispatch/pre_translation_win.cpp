@@ -77,7 +77,7 @@ bool Runtime::pre_translate(MSG& message) {
 // F1OpensHelp), unless the focused control takes the key itself.
 bool Runtime::navigate(LiveForm& form, const MSG& message) {
   HWND window = form.window();
-  const UnitProperties& properties = form.window_unit().properties();
+  const PropertyStore& properties = form.window_unit().properties();
   const WPARAM key = message.wParam;
   const bool acts = key == VK_TAB || (key == VK_RETURN && properties.get_bool(prop::window::kEnterMovesFocus)) ||
                     (key == VK_ESCAPE && properties.get_bool(prop::window::kEscCloses)) ||

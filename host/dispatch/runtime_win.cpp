@@ -8,7 +8,7 @@
 #include "host/dispatch/live_form_win.h"
 #include "host/forms/bindings.h"
 #include "host/services/encoding_win.h"
-#include "host/services/program_folder_win.h"
+#include "host/services/program_directory_win.h"
 
 namespace host {
 namespace {
@@ -33,7 +33,7 @@ Runtime::~Runtime() {
 
 void Runtime::start(HandlerTable handlers) {
   if (!com_) com_.emplace();
-  const std::wstring folder = program_folder();
+  const std::wstring folder = program_directory_wide();
   if (!folder.empty()) SetCurrentDirectoryW(folder.c_str());
   if (first_unfilled_slot(definitions_, handlers)) fatal_error(fatal::kFormDataUnreadable);
   handlers_ = std::move(handlers);

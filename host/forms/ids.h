@@ -22,7 +22,7 @@ inline constexpr UnitId kStartupWindow = 0x060102C4;
 inline constexpr UnitId kSplashTimer = 0x160102C5;  // "时钟1"
 // Main window
 inline constexpr UnitId kMainWindow = 0x06010002;
-inline constexpr UnitId kColourPicker = 0x16010056;  // "颜色选择器1"
+inline constexpr UnitId kColorPicker = 0x16010056;  // "颜色选择器1"
 inline constexpr UnitId kCommonDialog = 0x1601002A;  // "通用对话框1"
 inline constexpr UnitId kEditBox = 0x16010021;       // "编辑框1"
 }  // namespace unit
@@ -48,7 +48,7 @@ namespace units {
 inline constexpr UnitRef kStartupWindow{form::kStartup, unit::kStartupWindow, unit_type::kWindow};
 inline constexpr UnitRef kSplashTimer{form::kStartup, unit::kSplashTimer, unit_type::kTimer};
 inline constexpr UnitRef kMainWindow{form::kMain, unit::kMainWindow, unit_type::kWindow};
-inline constexpr UnitRef kColourPicker{form::kMain, unit::kColourPicker, unit_type::kColorPicker};
+inline constexpr UnitRef kColorPicker{form::kMain, unit::kColorPicker, unit_type::kColorPicker};
 inline constexpr UnitRef kCommonDialog{form::kMain, unit::kCommonDialog, unit_type::kCommonDlg};
 inline constexpr UnitRef kEditBox{form::kMain, unit::kEditBox, unit_type::kEditBox};
 }  // namespace units

@@ -21,7 +21,7 @@ constexpr EventBinding kEditBoxEvents[] = {
 };
 
 constexpr UnitDefinition kControls[] = {
-    {.id = unit::kColourPicker,
+    {.id = unit::kColorPicker,
      .name = "颜色选择器1",
      .geometry = {328, 200, 72, 64},
      .visible = false,

@@ -10,7 +10,7 @@
 
 #include "host/services/encoding_win.h"
 #include "host/services/handles_win.h"
-#include "host/services/program_folder_win.h"
+#include "host/services/program_directory_win.h"
 
 namespace host {
 namespace {
@@ -68,7 +68,7 @@ bool can_write_to(const std::wstring& target) {
 
 }  // namespace
 
-Text program_directory() { return wide_to_gbk(program_folder()); }
+Text program_directory() { return wide_to_gbk(program_directory_wide()); }
 
 std::optional<Bytes> read_whole_file(const Text& file_name) {
   if (!is_usable_name(file_name)) return std::nullopt;

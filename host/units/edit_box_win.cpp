@@ -25,7 +25,7 @@ void add_border_styles(std::int32_t border, DWORD& style, DWORD& extended_style)
   }
 }
 
-DWORD styles_of(const UnitProperties& properties) {
+DWORD styles_of(const PropertyStore& properties) {
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP;
   if (!properties.get_bool(edit::kHideSelection)) style |= ES_NOHIDESEL;
   const std::int32_t scroll_bars = properties.get_int(edit::kScrollBars);

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "host/forms/forms.h"
-#include "host/forms/unit_properties.h"
+#include "host/forms/property_store.h"
 #include "host/services/handles_win.h"
 
 namespace host {
@@ -21,7 +21,7 @@ class Unit {
   UnitId id() const { return definition_.id; }
   UnitTypeId type() const { return definition_.type(); }
   const UnitDefinition& definition() const { return definition_; }
-  const UnitProperties& properties() const { return properties_; }
+  const PropertyStore& properties() const { return properties_; }
 
   // None for a timer or a common dialog.
   virtual HWND window() const { return nullptr; }
@@ -41,7 +41,7 @@ class Unit {
 
  protected:
   const UnitDefinition& definition_;
-  UnitProperties properties_;
+  PropertyStore properties_;
 };
 
 // A unit that is a child window of its form.

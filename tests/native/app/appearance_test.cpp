@@ -37,7 +37,7 @@ class AppearanceTest : public AppTest {
   }
 
   void pick_colour(std::int32_t colour) {
-    host.set_property(host::units::kColourPicker, host::prop::picker::kColour, -1, colour);
+    host.set_property(host::units::kColorPicker, host::prop::picker::kColour, -1, colour);
     host.fire(HandlerId::ColourChanged);
   }
 

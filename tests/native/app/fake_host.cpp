@@ -16,7 +16,7 @@ namespace prop = host::prop;
 namespace units = host::units;
 
 const UnitRef kAllUnits[] = {units::kStartupWindow, units::kSplashTimer, units::kMainWindow,
-                             units::kColourPicker,  units::kCommonDialog, units::kEditBox};
+                             units::kColorPicker,  units::kCommonDialog, units::kEditBox};
 
 std::optional<UnitRef> unit_ref(host::FormId form, host::UnitId unit) {
   for (const UnitRef& ref : kAllUnits) {
@@ -45,7 +45,7 @@ std::string property_name(host::UnitId unit, int index, int array_index) {
       {{host::unit::kCommonDialog, prop::dialog::kInitialDir}, "InitialDir"},
       {{host::unit::kCommonDialog, prop::dialog::kFontName}, "FontName"},
       {{host::unit::kCommonDialog, prop::dialog::kFontSize}, "FontSize"},
-      {{host::unit::kColourPicker, prop::picker::kColour}, "Colour"},
+      {{host::unit::kColorPicker, prop::picker::kColour}, "Colour"},
       {{host::unit::kSplashTimer, prop::timer::kInterval}, "Interval"}};
   std::string name;
   if (auto own = kOwn.find({unit, index}); own != kOwn.end()) {
@@ -111,7 +111,7 @@ std::string unit_name(host::UnitId unit) {
     case host::unit::kStartupWindow: return "startup";
     case host::unit::kSplashTimer: return "timer";
     case host::unit::kMainWindow: return "main";
-    case host::unit::kColourPicker: return "picker";
+    case host::unit::kColorPicker: return "picker";
     case host::unit::kCommonDialog: return "dialog";
     case host::unit::kEditBox: return "edit";
     default: return "unit?";
@@ -236,8 +236,8 @@ void FakeHost::load_form(host::FormId form) {
     put(dialog, prop::dialog::kInitialDir, host::Text{});
     put(dialog, prop::dialog::kFontName, host::Text{});
     put(dialog, prop::dialog::kFontSize, 0);
-    put(units::kColourPicker, prop::picker::kColour, host::kDefaultColour);
-    put(units::kColourPicker, prop::kVisible, false);
+    put(units::kColorPicker, prop::picker::kColour, host::kDefaultColour);
+    put(units::kColorPicker, prop::kVisible, false);
   }
   loaded_forms_.insert(form);
 }

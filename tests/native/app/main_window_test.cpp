@@ -77,5 +77,9 @@ TEST_F(MainWindowTest, EditBoxFollowsTheWindowSize) {
   }
 }
 
+TEST(MainWindowTitle, IsGbkWithItsSpaces) {
+  EXPECT_EQ(app::main_window_title(), "Verbrook    --  Tamberlo\xB3\xF6\xC6\xB7 www.tamberlo.com  ");
+}
+
 }  // namespace
 }  // namespace app_test

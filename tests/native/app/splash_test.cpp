@@ -78,10 +78,5 @@ TEST_F(SplashTest, MissingFramesDoNotDelayTheHandOver) {
   EXPECT_TRUE(host.loaded(host::form::kMain));
 }
 
-TEST(SplashTitle, IsGbkWithItsSpaces) {
-  EXPECT_EQ(app::main_window_title(),
-            "Verbrook    --  Tamberlo\xB3\xF6\xC6\xB7 www.tamberlo.com  ");
-}
-
 }  // namespace
 }  // namespace app_test

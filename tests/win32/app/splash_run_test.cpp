@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "app/application.h"
-#include "host/dispatch/win_host_win.h"
+#include "host/win_host_win.h"
 #include "skin/skin_layer_win.h"
 
 namespace {

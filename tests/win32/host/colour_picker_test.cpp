@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "dialog_driver.h"
-#include "host/forms/colour_palette.h"
+#include "host/units/colour_picker/colour_palette.h"
 #include "host/services/encoding_win.h"
-#include "host/units/colour_palette_layout.h"
-#include "host/units/colour_palette_popup_win.h"
+#include "host/units/colour_picker/colour_palette_layout.h"
+#include "host/units/colour_picker/colour_palette_popup_win.h"
 #include "host/units/screen_metrics_win.h"
 #include "host_test_support.h"
 #include "screen_capture.h"
@@ -43,15 +43,15 @@ HWND find_tooltip(HWND owner) {
 class ColourPicker : public MainWindowShown {
  protected:
   std::int32_t colour() {
-    return to_integer(host.read_property(form::kMain, unit::kColourPicker, prop::picker::kColour));
+    return to_integer(host.read_property(form::kMain, unit::kColorPicker, prop::picker::kColour));
   }
   void set_colour(std::int32_t colour) {
-    host.write_property(form::kMain, unit::kColourPicker, prop::picker::kColour, -1, colour);
+    host.write_property(form::kMain, unit::kColorPicker, prop::picker::kColour, -1, colour);
   }
 
   // As the application does it: the send returns at once with the palette up.
   HWND open_palette() {
-    EXPECT_EQ(host.send_message(units::kColourPicker, WM_LBUTTONUP, 0, 0), 0);
+    EXPECT_EQ(host.send_message(units::kColorPicker, WM_LBUTTONUP, 0, 0), 0);
     HWND palette = find_visible_window(GetCurrentProcessId(), kColourPaletteClassName);
     EXPECT_TRUE(palette);
     return palette;
@@ -85,7 +85,7 @@ TEST_F(ColourPicker, OpensAtThePickersPlaceHoldingTheFocusAndTheMouse) {
   EXPECT_EQ(GetFocus(), palette);
   EXPECT_EQ(GetCapture(), palette);
   RECT picker{}, shown{}, client{};
-  GetWindowRect(handle_of(host, units::kColourPicker), &picker);
+  GetWindowRect(handle_of(host, units::kColorPicker), &picker);
   GetWindowRect(palette, &shown);
   GetClientRect(palette, &client);
   EXPECT_EQ(shown.left, picker.left);

@@ -92,7 +92,7 @@ TEST(MainForm, SizeChangedRunsBeforeTheFirstShowingWithTheDesignedGeometry) {
             WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_SYSMENU);
   // Its hidden units exist: the picker as a hidden child window, the dialog
   // without one.
-  HWND picker = handle_of(host, units::kColourPicker);
+  HWND picker = handle_of(host, units::kColorPicker);
   EXPECT_TRUE(IsWindow(picker));
   EXPECT_EQ(GetParent(picker), main);
   EXPECT_FALSE(IsWindowVisible(picker));

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "host/dispatch/live_form_win.h"
-#include "host/dispatch/win_host_win.h"
+#include "host/win_host_win.h"
 #include "host/forms/forms.h"
 #include "host/services/convert.h"
 

@@ -68,8 +68,8 @@ const std::map<std::wstring, std::function<void()>>& scenarios() {
          host.start_runtime(idle_handlers());
          host.register_exit_procedure(mark_exit_procedure_ran);
          host.load_window(units::kMainWindow, std::nullopt, false);
-         host.destroy_unit(units::kColourPicker);
-         host.write_property(form::kMain, unit::kColourPicker, prop::picker::kColour, -1, std::int32_t{0xFF});
+         host.destroy_unit(units::kColorPicker);
+         host.write_property(form::kMain, unit::kColorPicker, prop::picker::kColour, -1, std::int32_t{0xFF});
        }},
       {L"unit_service",
        [] {

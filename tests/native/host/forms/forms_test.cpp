@@ -65,7 +65,7 @@ TEST(Forms, MainWindowIsResizableHiddenAndCentred) {
 TEST(Forms, MainWindowControlsInCreationOrder) {
   const FormDefinition& form = main_form();
   ASSERT_EQ(form.controls.size(), 3u);
-  EXPECT_EQ(form.controls[0].id, unit::kColourPicker);
+  EXPECT_EQ(form.controls[0].id, unit::kColorPicker);
   EXPECT_EQ(form.controls[1].id, unit::kCommonDialog);
   EXPECT_EQ(form.controls[2].id, unit::kEditBox);
   EXPECT_EQ(form.controls[0].type(), unit_type::kColorPicker);
@@ -182,7 +182,7 @@ TEST(Bindings, EventsFindTheirSlots) {
   EXPECT_EQ(bound_handler(main, unit::kMainWindow, event::kKeyDown), HandlerId::MainKeyDown);
   EXPECT_EQ(bound_handler(main, unit::kEditBox, event::kKeyDown), HandlerId::EditKeyDown);
   EXPECT_EQ(bound_handler(main, unit::kEditBox, event::kGotFocus), HandlerId::EditGotFocus);
-  EXPECT_EQ(bound_handler(main, unit::kColourPicker, event::kColourChanged), HandlerId::ColourChanged);
+  EXPECT_EQ(bound_handler(main, unit::kColorPicker, event::kColourChanged), HandlerId::ColourChanged);
   EXPECT_EQ(bound_handler(main, 0x26010016, event::kClicked), HandlerId::ClearAll);
   EXPECT_EQ(bound_handler(startup_form(), unit::kSplashTimer, event::kTick), HandlerId::SplashTick);
   EXPECT_EQ(bound_handler(startup_form(), unit::kStartupWindow, event::kCreated), HandlerId::StartupCreated);

@@ -1,4 +1,4 @@
-#include "host/services/window_services.h"
+#include "host/unit_services/window_services_win.h"
 
 #include <windows.h>
 

@@ -11,8 +11,8 @@
 #include <functional>
 #include <optional>
 
-#include "host/forms/colour_palette.h"
-#include "host/units/colour_palette_layout.h"
+#include "host/units/colour_picker/colour_palette.h"
+#include "host/units/colour_picker/colour_palette_layout.h"
 #include "host/services/handles_win.h"
 
 namespace host {

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "host/units/colour_palette_popup_win.h"
+#include "host/units/colour_picker/colour_palette_popup_win.h"
 #include "host/units/unit_win.h"
 
 namespace host {

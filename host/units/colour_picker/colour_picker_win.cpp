@@ -1,4 +1,4 @@
-#include "host/units/colour_picker_win.h"
+#include "host/units/colour_picker/colour_picker_win.h"
 
 #include <utility>
 

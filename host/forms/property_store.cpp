@@ -1,4 +1,4 @@
-#include "host/forms/unit_properties.h"
+#include "host/forms/property_store.h"
 
 #include <utility>
 
@@ -44,7 +44,7 @@ void fill_specific(std::vector<Value>& values, const TimerData& data) { values.p
 
 }  // namespace
 
-UnitProperties::UnitProperties(const UnitDefinition& definition) : type_(definition.type()) {
+PropertyStore::PropertyStore(const UnitDefinition& definition) : type_(definition.type()) {
   const Geometry& geometry = definition.geometry;
   values_ = {geometry.left, geometry.top, geometry.width, geometry.height, Text{}, definition.visible, false,
              std::int32_t{0}};
@@ -52,13 +52,13 @@ UnitProperties::UnitProperties(const UnitDefinition& definition) : type_(definit
   if (const auto* edit = std::get_if<EditBoxData>(&definition.data)) font_ = font_fields_of(edit->font);
 }
 
-bool UnitProperties::has(int index) const { return index >= 0 && static_cast<std::size_t>(index) < values_.size(); }
+bool PropertyStore::has(int index) const { return index >= 0 && static_cast<std::size_t>(index) < values_.size(); }
 
-PropertyKind UnitProperties::kind(int index) const { return *property_kind(type_, index); }
+PropertyKind PropertyStore::kind(int index) const { return *property_kind(type_, index); }
 
-const Value& UnitProperties::get(int index) const { return values_.at(static_cast<std::size_t>(index)); }
+const Value& PropertyStore::get(int index) const { return values_.at(static_cast<std::size_t>(index)); }
 
-bool UnitProperties::set(int index, const Value& value) {
+bool PropertyStore::set(int index, const Value& value) {
   Value converted = converted_to_kind(kind(index), value);
   Value& stored = values_.at(static_cast<std::size_t>(index));
   if (stored == converted) return false;

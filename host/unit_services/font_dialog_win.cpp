@@ -8,7 +8,7 @@
 
 #include "host/forms/font_fields.h"
 #include "host/services/common_dialog.h"
-#include "host/services/common_dialog_win.h"
+#include "host/unit_services/common_dialog_win.h"
 #include "host/services/encoding_win.h"
 #include "host/services/loaded_functions_win.h"
 #include "host/units/screen_metrics_win.h"
@@ -19,7 +19,7 @@ namespace {
 
 namespace dialog_prop = prop::dialog;
 
-LOGFONTW initial_font(const UnitProperties& properties, int dpi) {
+LOGFONTW initial_font(const PropertyStore& properties, int dpi) {
   LOGFONTW font{};
   font.lfHeight = font_height_of_size(properties.get_int(dialog_prop::kFontSize), dpi);
   font.lfWeight = properties.get_bool(dialog_prop::kBold) ? FW_BOLD : FW_NORMAL;
@@ -35,7 +35,7 @@ LOGFONTW initial_font(const UnitProperties& properties, int dpi) {
 }  // namespace
 
 bool run_font_dialog(Unit& dialog, HWND owner) {
-  const UnitProperties& properties = dialog.properties();
+  const PropertyStore& properties = dialog.properties();
   LOGFONTW font = initial_font(properties, screen_vertical_dpi());
   const std::int32_t colour = properties.get_int(dialog_prop::kFontColor);
   CHOOSEFONTW settings{};

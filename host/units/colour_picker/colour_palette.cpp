@@ -1,4 +1,4 @@
-#include "host/forms/colour_palette.h"
+#include "host/units/colour_picker/colour_palette.h"
 
 #include <array>
 

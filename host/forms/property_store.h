@@ -12,9 +12,9 @@
 
 namespace host {
 
-class UnitProperties {
+class PropertyStore {
  public:
-  explicit UnitProperties(const UnitDefinition& definition);
+  explicit PropertyStore(const UnitDefinition& definition);
 
   UnitTypeId type() const { return type_; }
   bool has(int index) const;

@@ -1,4 +1,4 @@
-#include "host/units/colour_dialog_win.h"
+#include "host/units/colour_picker/colour_dialog_win.h"
 
 #include <array>
 

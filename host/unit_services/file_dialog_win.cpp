@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/services/common_dialog.h"
-#include "host/services/common_dialog_win.h"
+#include "host/unit_services/common_dialog_win.h"
 #include "host/services/encoding_win.h"
 #include "host/services/loaded_functions_win.h"
 #include "host/units/unit_win.h"
@@ -43,7 +43,7 @@ const wchar_t* or_null(const std::wstring& text) { return text.empty() ? nullptr
 }  // namespace
 
 DWORD file_dialog_flags(const Unit& dialog, bool save) {
-  const UnitProperties& properties = dialog.properties();
+  const PropertyStore& properties = dialog.properties();
   DWORD flags = OFN_EXPLORER | OFN_HIDEREADONLY;
   if (properties.get_bool(dialog_prop::kCreatePrompt)) flags |= OFN_CREATEPROMPT;
   // Documented for the open dialog only: a save dialog that honours it cannot
@@ -56,7 +56,7 @@ DWORD file_dialog_flags(const Unit& dialog, bool save) {
 }
 
 bool run_file_dialog(Unit& dialog, HWND owner, bool save) {
-  const UnitProperties& properties = dialog.properties();
+  const PropertyStore& properties = dialog.properties();
   const std::vector<FilterEntry> entries = filter_entries(properties.get_text(dialog_prop::kFilter));
   const std::wstring filter = filter_list(entries);
   const std::wstring title = gbk_to_wide(properties.get_text(dialog_prop::kTitle));

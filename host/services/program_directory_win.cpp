@@ -1,10 +1,10 @@
-#include "host/services/program_folder_win.h"
+#include "host/services/program_directory_win.h"
 
 #include <windows.h>
 
 namespace host {
 
-std::wstring program_folder() {
+std::wstring program_directory_wide() {
   constexpr std::size_t kLongestPath = 32768;
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {

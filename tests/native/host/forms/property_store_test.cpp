@@ -1,4 +1,4 @@
-#include "host/forms/unit_properties.h"
+#include "host/forms/property_store.h"
 
 #include <gtest/gtest.h>
 
@@ -11,21 +11,21 @@ const UnitDefinition& main_control(UnitId id) {
   throw std::out_of_range("no such control");
 }
 
-TEST(UnitProperties, EveryIndexOfTheTypeHasAValue) {
+TEST(PropertyStore, EveryIndexOfTheTypeHasAValue) {
   for (const FormDefinition* form : program_forms()) {
-    const UnitProperties window(form->window);
+    const PropertyStore window(form->window);
     EXPECT_TRUE(window.has(property_count(unit_type::kWindow) - 1));
     EXPECT_FALSE(window.has(property_count(unit_type::kWindow)));
     for (const UnitDefinition& control : form->controls) {
-      const UnitProperties properties(control);
+      const PropertyStore properties(control);
       EXPECT_TRUE(properties.has(property_count(control.type()) - 1)) << control.id;
       EXPECT_FALSE(properties.has(property_count(control.type()))) << control.id;
     }
   }
 }
 
-TEST(UnitProperties, EditBoxStartsFromItsDefinition) {
-  const UnitProperties edit(main_control(unit::kEditBox));
+TEST(PropertyStore, EditBoxStartsFromItsDefinition) {
+  const PropertyStore edit(main_control(unit::kEditBox));
   namespace e = prop::edit;
   EXPECT_EQ(edit.get_int(prop::kLeft), -1);
   EXPECT_EQ(edit.get_int(prop::kWidth), 550);
@@ -46,8 +46,8 @@ TEST(UnitProperties, EditBoxStartsFromItsDefinition) {
   EXPECT_EQ(edit.font().face, "\xcb\xce\xcc\xe5");
 }
 
-TEST(UnitProperties, WindowAndDialogStartFromTheirDefinitions) {
-  const UnitProperties window(startup_form().window);
+TEST(PropertyStore, WindowAndDialogStartFromTheirDefinitions) {
+  const PropertyStore window(startup_form().window);
   namespace w = prop::window;
   EXPECT_EQ(window.get_int(prop::kWidth), 495);
   EXPECT_EQ(window.get_int(w::kBorder), 2);
@@ -58,7 +58,7 @@ TEST(UnitProperties, WindowAndDialogStartFromTheirDefinitions) {
   EXPECT_FALSE(window.get_bool(w::kShowInTaskbar));
   EXPECT_EQ(window.get(w::kIcon), Value{Bytes{}});
 
-  const UnitProperties dialog(main_control(unit::kCommonDialog));
+  const PropertyStore dialog(main_control(unit::kCommonDialog));
   namespace d = prop::dialog;
   EXPECT_EQ(dialog.get_int(d::kDialogKind), d::kKindOpen);
   EXPECT_EQ(dialog.get_text(d::kFilter), "*.txt");
@@ -67,12 +67,12 @@ TEST(UnitProperties, WindowAndDialogStartFromTheirDefinitions) {
   EXPECT_FALSE(dialog.get_bool(d::kCreatePrompt));
   EXPECT_EQ(dialog.get_text(d::kFileName), "");
 
-  const UnitProperties picker(main_control(unit::kColourPicker));
+  const PropertyStore picker(main_control(unit::kColorPicker));
   EXPECT_EQ(picker.get_int(prop::picker::kColour), kDefaultColour);
 }
 
-TEST(UnitProperties, SetConvertsAndTellsWhetherItChanged) {
-  UnitProperties dialog(main_control(unit::kCommonDialog));
+TEST(PropertyStore, SetConvertsAndTellsWhetherItChanged) {
+  PropertyStore dialog(main_control(unit::kCommonDialog));
   EXPECT_TRUE(dialog.set(prop::dialog::kDialogKind, std::int32_t{2}));
   EXPECT_FALSE(dialog.set(prop::dialog::kDialogKind, std::int32_t{2}));
   EXPECT_TRUE(dialog.set(prop::dialog::kDialogKind, std::int32_t{-5}));

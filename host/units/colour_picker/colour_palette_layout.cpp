@@ -1,8 +1,8 @@
-#include "host/units/colour_palette_layout.h"
+#include "host/units/colour_picker/colour_palette_layout.h"
 
 #include <algorithm>
 
-#include "host/forms/colour_palette.h"
+#include "host/units/colour_picker/colour_palette.h"
 
 namespace host {
 namespace {

@@ -1,4 +1,4 @@
-#include "host/units/colour_palette_popup_win.h"
+#include "host/units/colour_picker/colour_palette_popup_win.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -8,7 +8,7 @@
 
 #include "host/forms/ids.h"
 #include "host/services/encoding_win.h"
-#include "host/units/colour_dialog_win.h"
+#include "host/units/colour_picker/colour_dialog_win.h"
 #include "host/units/screen_metrics_win.h"
 
 namespace host {

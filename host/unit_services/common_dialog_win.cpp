@@ -1,4 +1,4 @@
-#include "host/services/common_dialog_win.h"
+#include "host/unit_services/common_dialog_win.h"
 
 #include "host/dispatch/live_form_win.h"
 #include "host/dispatch/runtime_win.h"

@@ -8,18 +8,20 @@ set(verbrook_win_definitions UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601 
 set(verbrook_wine_unavailable 77)
 set(verbrook_win_libraries comctl32 comdlg32 shell32 ole32 oleaut32 uuid gdi32 user32 advapi32 kernel32)
 
-set(verbrook_win_sources ${verbrook_all_sources})
-list(FILTER verbrook_win_sources EXCLUDE REGEX "_posix\\.cpp$")
-list(FILTER verbrook_win_sources EXCLUDE REGEX "/winmain_win\\.cpp$")
-
 include(cmake/splash_frames.cmake)
+include(cmake/layers.cmake)
+set(verbrook_tree_exclude "_posix\\.cpp$")
+set(verbrook_layer_options ${verbrook_win_flags})
+set(verbrook_layer_definitions ${verbrook_win_definitions})
+set(verbrook_layer_libraries ${verbrook_win_libraries})
+set(verbrook_layer_link_options -static -static-libgcc -static-libstdc++)
+verbrook_define_layers()
 
-add_library(verbrook_core STATIC ${verbrook_win_sources} ${verbrook_splash_frames_object})
-target_include_directories(verbrook_core PUBLIC ${PROJECT_SOURCE_DIR})
-target_compile_definitions(verbrook_core PUBLIC ${verbrook_win_definitions})
-target_compile_options(verbrook_core PRIVATE ${verbrook_win_flags})
-target_link_libraries(verbrook_core PUBLIC ${verbrook_win_libraries})
-target_link_options(verbrook_core PUBLIC -static -static-libgcc -static-libstdc++)
+# Everything the program is made of, for the tests and benchmarks; they
+# include from the whole source tree.
+add_library(verbrook_core INTERFACE)
+target_link_libraries(verbrook_core INTERFACE verbrook_app verbrook_host verbrook_skin)
+target_include_directories(verbrook_core INTERFACE ${PROJECT_SOURCE_DIR})
 
 configure_file(${PROJECT_SOURCE_DIR}/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_BINARY_DIR}/generated -I${PROJECT_SOURCE_DIR}/resources")
@@ -27,7 +29,7 @@ enable_language(RC)
 
 add_executable(Verbrook WIN32 ${PROJECT_SOURCE_DIR}/app/winmain_win.cpp ${PROJECT_SOURCE_DIR}/resources/verbrook.rc)
 target_compile_options(Verbrook PRIVATE ${verbrook_win_flags})
-target_link_libraries(Verbrook PRIVATE verbrook_core)
+target_link_libraries(Verbrook PRIVATE verbrook_app verbrook_host verbrook_skin)
 target_link_options(Verbrook PRIVATE -municode -mwindows)
 set_target_properties(Verbrook PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

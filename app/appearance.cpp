@@ -16,9 +16,6 @@ constexpr char kTextColourKey[] = "文本颜色";
 constexpr char kBackColourKey[] = "背景颜色";
 constexpr char kFontSizeKey[] = "字体大小";
 
-// A left-button release opens the colour picker's choice.
-constexpr std::uint32_t kLeftButtonUp = 0x0202;
-
 }  // namespace
 
 Appearance::Appearance(host::HostApi& host) : host_(host), properties_(host) {}
@@ -47,7 +44,7 @@ void Appearance::load_configuration() {
 
 void Appearance::open_colour_picker(ColourTarget target) {
   colour_target_ = target;
-  host_.send_message(host::units::kColorPicker, kLeftButtonUp, 0, 0);
+  host_.open_colour_picker(host::units::kColorPicker);
 }
 
 void Appearance::choose_text_colour() { open_colour_picker(ColourTarget::Text); }

@@ -55,8 +55,9 @@ class HostApi {
   // A window is destroyed once the running handler has returned; a control at once.
   virtual void destroy_unit(const UnitRef& unit) = 0;
   virtual void set_focus(const UnitRef& unit) = 0;
-  virtual std::int32_t send_message(const UnitRef& unit, std::uint32_t message, std::int32_t wparam,
-                                    std::int32_t lparam) = 0;
+  // Opens the colour picker's choice: its palette, whose pick raises the
+  // picker's colour-changed event. Returns at once.
+  virtual void open_colour_picker(const UnitRef& picker) = 0;
   // Moves the caret to the end, scrolls it into view and inserts the text there.
   virtual void append_text(const UnitRef& edit_box, const Text& text) = 0;
   // Alpha outside 0-255 counts as 255; the extended style becomes exactly layered.

@@ -45,10 +45,7 @@ void WinHost::destroy_unit(const UnitRef& unit) { host::destroy_unit(runtime_, u
 
 void WinHost::set_focus(const UnitRef& unit) { host::set_focus(runtime_, unit); }
 
-std::int32_t WinHost::send_message(const UnitRef& unit, std::uint32_t message, std::int32_t wparam,
-                                   std::int32_t lparam) {
-  return send_message_to_unit(runtime_, unit, message, wparam, lparam);
-}
+void WinHost::open_colour_picker(const UnitRef& picker) { host::open_colour_picker(runtime_, picker); }
 
 void WinHost::append_text(const UnitRef& edit_box, const Text& text) { host::append_text(runtime_, edit_box, text); }
 

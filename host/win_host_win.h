@@ -26,8 +26,7 @@ class WinHost final : public HostApi {
   bool load_window(const UnitRef& window, const std::optional<UnitRef>& parent, bool modal) override;
   void destroy_unit(const UnitRef& unit) override;
   void set_focus(const UnitRef& unit) override;
-  std::int32_t send_message(const UnitRef& unit, std::uint32_t message, std::int32_t wparam,
-                            std::int32_t lparam) override;
+  void open_colour_picker(const UnitRef& picker) override;
   void append_text(const UnitRef& edit_box, const Text& text) override;
   void set_window_transparency(WindowHandle window, int alpha) override;
 

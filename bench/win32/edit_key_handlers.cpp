@@ -59,10 +59,7 @@ class MeasuringHost final : public host::HostApi {
   }
   void destroy_unit(const host::UnitRef& unit) override { real_.destroy_unit(unit); }
   void set_focus(const host::UnitRef& unit) override { real_.set_focus(unit); }
-  std::int32_t send_message(const host::UnitRef& unit, std::uint32_t message, std::int32_t wparam,
-                            std::int32_t lparam) override {
-    return real_.send_message(unit, message, wparam, lparam);
-  }
+  void open_colour_picker(const host::UnitRef& picker) override { real_.open_colour_picker(picker); }
   void append_text(const host::UnitRef& edit_box, const host::Text& text) override {
     real_.append_text(edit_box, text);
   }

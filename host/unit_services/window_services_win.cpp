@@ -5,6 +5,7 @@
 #include "host/dispatch/fatal_errors.h"
 #include "host/dispatch/live_form_win.h"
 #include "host/dispatch/runtime_win.h"
+#include "host/units/colour_picker/colour_picker_win.h"
 #include "host/units/edit_box_win.h"
 
 namespace host {
@@ -38,12 +39,10 @@ void set_focus(Runtime& runtime, const UnitRef& unit) {
   if (HWND window = runtime.unit_or_fatal(unit).window()) SetFocus(window);
 }
 
-std::int32_t send_message_to_unit(Runtime& runtime, const UnitRef& unit, std::uint32_t message, std::int32_t wparam,
-                                  std::int32_t lparam) {
-  HWND window = runtime.unit_or_fatal(unit).window();
-  if (!window) return 0;
-  return static_cast<std::int32_t>(
-      SendMessageW(window, message, static_cast<WPARAM>(static_cast<std::uint32_t>(wparam)), lparam));
+void open_colour_picker(Runtime& runtime, const UnitRef& picker) {
+  auto* unit = dynamic_cast<ColourPickerUnit*>(&runtime.unit_or_fatal(picker));
+  if (!unit) runtime.fatal_error(fatal::kUnitNotLoaded);
+  unit->open_palette();
 }
 
 void append_text(Runtime& runtime, const UnitRef& edit_box, const Text& text) {

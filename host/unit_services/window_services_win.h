@@ -26,8 +26,8 @@ void destroy_unit(Runtime& runtime, const UnitRef& unit);
 
 void set_focus(Runtime& runtime, const UnitRef& unit);
 
-std::int32_t send_message_to_unit(Runtime& runtime, const UnitRef& unit, std::uint32_t message, std::int32_t wparam,
-                                  std::int32_t lparam);
+// Opens the colour picker unit's palette; returns at once.
+void open_colour_picker(Runtime& runtime, const UnitRef& picker);
 
 // Caret to the end, scrolled into view, then the text inserted there.
 void append_text(Runtime& runtime, const UnitRef& edit_box, const Text& text);

@@ -1,6 +1,6 @@
 // The ColorPicker unit: a hidden child window of its own small class, so that
-// it has a handle and receives the messages sent to it. A left-button release
-// opens its palette; a picked colour goes into `Colour` and raises the
+// it has a handle. Opening it (or a left-button release on its window) shows
+// its palette; a picked colour goes into `Colour` and raises the
 // colour-changed event.
 #pragma once
 
@@ -17,10 +17,11 @@ class ColourPickerUnit : public ControlUnit {
   ColourPickerUnit(const UnitDefinition& definition, HWND parent, std::function<void()> colour_changed);
 
   void destroy() override;
+  // Returns at once, with the palette up and holding the keyboard.
+  void open_palette();
 
  private:
   static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  void open_palette();
   void pick(std::int32_t colour);
 
   std::function<void()> colour_changed_;

@@ -83,7 +83,7 @@ TEST_F(AppearanceTest, StoredValuesAreAppliedOnEveryFocusGain) {
 TEST_F(AppearanceTest, ChosenTextColourIsAppliedAndStored) {
   host.log.clear();
   host.fire(HandlerId::ChooseTextColour);
-  EXPECT_EQ(calls({"send_message"}), Strings{"send_message picker 514 0 0"});
+  EXPECT_EQ(calls({"open_colour_picker"}), Strings{"open_colour_picker picker"});
   pick_colour(0x123456);
   EXPECT_EQ(host.edit_int(edit::kTextColor), 0x123456);
   EXPECT_EQ(host.edit_int(edit::kBackColor), 0xC080FF);

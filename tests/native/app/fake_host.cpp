@@ -377,12 +377,9 @@ void FakeHost::set_focus(const UnitRef& unit) {
   move_focus(unit);
 }
 
-std::int32_t FakeHost::send_message(const UnitRef& unit, std::uint32_t message, std::int32_t wparam,
-                                    std::int32_t lparam) {
-  require_loaded(unit.form, unit.unit);
-  log.push_back("send_message " + unit_name(unit.unit) + " " + std::to_string(message) + " " +
-                std::to_string(wparam) + " " + std::to_string(lparam));
-  return 0;
+void FakeHost::open_colour_picker(const UnitRef& picker) {
+  require_loaded(picker.form, picker.unit);
+  log.push_back("open_colour_picker " + unit_name(picker.unit));
 }
 
 void FakeHost::append_text(const UnitRef& edit_box, const host::Text& text) {

@@ -119,8 +119,7 @@ class FakeHost final : public host::HostApi {
   bool load_window(const host::UnitRef& window, const std::optional<host::UnitRef>& parent, bool modal) override;
   void destroy_unit(const host::UnitRef& unit) override;
   void set_focus(const host::UnitRef& unit) override;
-  std::int32_t send_message(const host::UnitRef& unit, std::uint32_t message, std::int32_t wparam,
-                            std::int32_t lparam) override;
+  void open_colour_picker(const host::UnitRef& picker) override;
   void append_text(const host::UnitRef& edit_box, const host::Text& text) override;
   void set_window_transparency(host::WindowHandle window, int alpha) override;
   int message_box(const host::Text& text, int flags, const host::Text& caption) override;

@@ -1,5 +1,5 @@
-// The colour picker's palette as the application opens it: a left-button
-// release sent to the hidden picker, then keys and clicks in the popup, the
+// The colour picker's palette as the application opens it (the host's
+// open_colour_picker on the hidden picker), then keys and clicks in the popup, the
 // colour left in `Colour` and the colour-changed event.
 #include <windows.h>
 #include <commctrl.h>
@@ -49,9 +49,9 @@ class ColourPicker : public MainWindowShown {
     host.write_property(form::kMain, unit::kColorPicker, prop::picker::kColour, -1, colour);
   }
 
-  // As the application does it: the send returns at once with the palette up.
+  // As the application does it: the call returns at once with the palette up.
   HWND open_palette() {
-    EXPECT_EQ(host.send_message(units::kColorPicker, WM_LBUTTONUP, 0, 0), 0);
+    host.open_colour_picker(units::kColorPicker);
     HWND palette = find_visible_window(GetCurrentProcessId(), kColourPaletteClassName);
     EXPECT_TRUE(palette);
     return palette;

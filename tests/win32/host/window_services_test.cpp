@@ -32,14 +32,8 @@ TEST_F(WindowServices, HandlesAreTheUnitsWindows) {
   EXPECT_EQ(host.window_handle(tf::kTimerRef), 0u);  // a timer has no window
 }
 
-TEST_F(WindowServices, SendMessageReturnsTheWindowsAnswer) {
-  EXPECT_EQ(host.send_message(tf::kEditBoxRef, WM_GETTEXTLENGTH, 0, 0), 3);
-  host.send_message(tf::kEditBoxRef, EM_SETSEL, 1, 2);
-  EXPECT_EQ(to_text(host.read_property(tf::kEditForm, tf::kEditBox, prop::edit::kSelText)), "b");
-}
-
 TEST_F(WindowServices, AppendTextGoesToTheEndWhateverTheSelection) {
-  host.send_message(tf::kEditBoxRef, EM_SETSEL, 0, 1);
+  SendMessageW(edit, EM_SETSEL, 0, 1);
   host.append_text(tf::kEditBoxRef, Text("  \xd6\xd0  "));
   EXPECT_EQ(to_text(host.read_property(tf::kEditForm, tf::kEditBox, prop::edit::kContent)), "abc  \xd6\xd0  ");
   DWORD start = 0, end = 0;

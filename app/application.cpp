@@ -45,9 +45,10 @@ int Application::entry() {
 }
 
 void Application::on_exit() {
-  // The skin layer's own start-up state (GDI+, its frame-dimension id) is
-  // released by the skin layer itself; the application lets go of what it holds.
+  // The host has destroyed the windows, and with them the images they held;
+  // the skin window object goes before the skin layer shuts GDI+ down.
   skin_window_.reset();
+  skin_.shutdown();
   statistics_.release_split_lines();
 }
 

@@ -30,6 +30,7 @@ using Gdiplus::GpStringFormat;
 
 #define VERBROOK_GDIPLUS_FUNCTIONS(X)                                     \
   X(GdiplusStartup)                                                       \
+  X(GdiplusShutdown)                                                      \
   /* images */                                                            \
   X(GdipLoadImageFromStream)                                              \
   X(GdipImageSelectActiveFrame)                                           \

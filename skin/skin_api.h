@@ -26,6 +26,9 @@ class SkinApi {
   virtual ~SkinApi() = default;
   // GDI+ start-up, the frame-dimension id and the loader window class; once.
   virtual void startup() = 0;
+  // GDI+ shutdown, once the windows holding images are gone and the skin
+  // window objects are destroyed.
+  virtual void shutdown() = 0;
   virtual std::unique_ptr<SkinWindow> create_window() = 0;
 };
 

@@ -7,6 +7,8 @@ namespace skin {
 
 void SkinLayer::startup() { skin_startup(); }
 
+void SkinLayer::shutdown() { skin_shutdown(); }
+
 std::unique_ptr<SkinWindow> SkinLayer::create_window() { return std::make_unique<PngWindow>(); }
 
 }  // namespace skin

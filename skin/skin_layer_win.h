@@ -10,6 +10,7 @@ namespace skin {
 class SkinLayer final : public SkinApi {
  public:
   void startup() override;
+  void shutdown() override;
   std::unique_ptr<SkinWindow> create_window() override;
 };
 

@@ -1,5 +1,8 @@
 #include "skin/skin_startup_win.h"
 
+#include <optional>
+
+#include "skin/caret_win.h"
 #include "skin/gdiplus_api_win.h"
 #include "skin/loader_window_win.h"
 #include "skin/wide_text_win.h"
@@ -12,11 +15,27 @@ GUID& time_dimension() {
   return id;
 }
 
-void start_gdiplus() {
-  if (!load_gdiplus()) return;
-  static ULONG_PTR token = 0;
-  Gdiplus::GdiplusStartupInput input{};  // version 1, background thread, external codecs
-  gdiplus()->GdiplusStartup(&token, &input, nullptr);
+// GDI+ from its start-up to its shutdown.
+class GdiplusSession {
+ public:
+  GdiplusSession() {
+    Gdiplus::GdiplusStartupInput input{};  // version 1, background thread, external codecs
+    started_ = gdiplus()->GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
+  }
+  GdiplusSession(const GdiplusSession&) = delete;
+  GdiplusSession& operator=(const GdiplusSession&) = delete;
+  ~GdiplusSession() {
+    if (started_) gdiplus()->GdiplusShutdown(token_);
+  }
+
+ private:
+  ULONG_PTR token_ = 0;
+  bool started_ = false;
+};
+
+std::optional<GdiplusSession>& session() {
+  static std::optional<GdiplusSession> running;
+  return running;
 }
 
 void parse_time_dimension() {
@@ -39,12 +58,18 @@ void register_loader_class() {
 }  // namespace
 
 void skin_startup() {
-  static bool started = false;
-  if (started) return;
-  started = true;
-  start_gdiplus();
-  parse_time_dimension();
-  register_loader_class();
+  if (!session() && load_gdiplus()) session().emplace();
+  static const bool prepared = [] {
+    parse_time_dimension();
+    register_loader_class();
+    return true;
+  }();
+  static_cast<void>(prepared);
+}
+
+void skin_shutdown() {
+  caret_state() = {};
+  session().reset();
 }
 
 const GUID& frame_dimension_time() { return time_dimension(); }

@@ -6,9 +6,14 @@
 
 namespace skin {
 
-// GDI+ is started once and never shut down; later calls do nothing. When GDI+
-// cannot be loaded or started, images never decode and nothing is drawn.
+// Starts GDI+ unless it runs; the rest is done once. When GDI+ cannot be
+// loaded or started, images never decode and nothing is drawn.
 void skin_startup();
+
+// Lets go of the caret's picture and shuts GDI+ down, for the end of the
+// program: every image must be gone by then, so the windows that hold images
+// are destroyed first. A later skin_startup starts GDI+ again.
+void skin_shutdown();
 
 // GDI+'s time frame dimension, parsed at start-up (zero before).
 const GUID& frame_dimension_time();

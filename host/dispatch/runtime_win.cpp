@@ -21,9 +21,12 @@ constexpr std::string_view kFatalErrorCaption = "Verbrook";
 Runtime::Runtime(std::span<const FormDefinition* const> forms) : definitions_(forms) {}
 
 Runtime::~Runtime() {
-  // Windows still open when the runtime goes are closed without events, and
-  // their going no longer ends any loop.
   ++suppression_;
+  close_all_windows();
+}
+
+void Runtime::close_all_windows() {
+  // Their going no longer ends any loop.
   loop_entered_ = false;
   const std::vector<std::shared_ptr<LiveForm>> remaining = forms_;
   for (const auto& form : remaining)
@@ -45,9 +48,11 @@ void Runtime::end_program(int exit_code) {
     for (;;) Sleep(INFINITE);  // the user-interface thread ends the process
   }
   ++suppression_;  // for good: no event runs any more
+  // In this order: the windows, with what they hold (the skin layer's images);
+  // the exit procedure, which shuts GDI+ down; COM, which GDI+ decodes through.
+  close_all_windows();
   // Taken out first, so that it runs once even if it asks to end again.
   if (std::function<void()> procedure = std::exchange(exit_procedure_, {})) procedure();
-  // COM goes last: GDI+, which the exit procedure shuts down, decodes through it.
   com_.reset();
   ExitProcess(static_cast<UINT>(exit_code));
 }

@@ -94,6 +94,8 @@ class Runtime {
   };
 
   std::shared_ptr<LiveForm> shared_form(HWND root) const;
+  // Destroys every window still loaded, without ending a loop.
+  void close_all_windows();
   bool create_form(const FormDefinition& definition, HWND owner, bool modal);
   void process_message(MSG& message);
   bool pre_translate(MSG& message);

@@ -156,6 +156,7 @@ class FakeHost final : public host::HostApi {
 // What the skin layer was asked to do with the skin window object.
 struct SkinRecord {
   int startups = 0;
+  int shutdowns = 0;
   int windows_created = 0;
   int windows_destroyed = 0;
   std::vector<std::uintptr_t> attached;
@@ -174,6 +175,10 @@ class FakeSkin final : public skin::SkinApi {
   void startup() override {
     ++record.startups;
     record.note("skin startup");
+  }
+  void shutdown() override {
+    ++record.shutdowns;
+    record.note("skin shutdown");
   }
   std::unique_ptr<skin::SkinWindow> create_window() override;
 

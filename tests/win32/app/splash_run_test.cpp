@@ -74,6 +74,10 @@ class RecordingSkin final : public skin::SkinApi {
     log_line("startup");
     real_.startup();
   }
+  void shutdown() override {
+    log_line("shutdown");
+    real_.shutdown();
+  }
   std::unique_ptr<skin::SkinWindow> create_window() override {
     log_line("window");
     return std::make_unique<RecordingSkinWindow>(real_.create_window(), frames_);
@@ -219,7 +223,8 @@ TEST(SplashRun, Shows28FramesInStoredOrderThenTheMainWindowAndRunsTheExitHookOnc
   ASSERT_NE(box, nullptr);
   PostMessageW(box, WM_COMMAND, IDYES, 0);
   EXPECT_EQ(program.wait_exit(), 0u);
-  EXPECT_EQ(program.log(), joined(joined({"window", "startup", "attach"}, frames_in_order(kFrameCount)), {"released"}));
+  EXPECT_EQ(program.log(),
+            joined(joined({"window", "startup", "attach"}, frames_in_order(kFrameCount)), {"released", "shutdown"}));
 }
 
 TEST(SplashRun, EscDuringTheSplashEndsTheProgramWithZeroAndRunsTheExitHookOnce) {
@@ -234,11 +239,11 @@ TEST(SplashRun, EscDuringTheSplashEndsTheProgramWithZeroAndRunsTheExitHookOnce) 
   EXPECT_EQ(program.wait_exit(), 0u);
 
   const std::vector<std::string> lines = program.log();
-  ASSERT_GE(lines.size(), 4u);
-  const int frames_shown = static_cast<int>(lines.size()) - 4;
+  ASSERT_GE(lines.size(), 5u);
+  const int frames_shown = static_cast<int>(lines.size()) - 5;
   // Fewer than 28 frames: the main window, which comes after the last, never did.
   EXPECT_LT(frames_shown, kFrameCount);
-  EXPECT_EQ(lines, joined(joined({"window", "startup", "attach"}, frames_in_order(frames_shown)), {"released"}));
+  EXPECT_EQ(lines, joined(joined({"window", "startup", "attach"}, frames_in_order(frames_shown)), {"released", "shutdown"}));
 }
 
 }  // namespace

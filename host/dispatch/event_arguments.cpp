@@ -35,4 +35,17 @@ std::int32_t key_state_bits(bool ctrl, bool shift, bool alt) {
 
 std::int32_t wheel_notches(std::int16_t wheel_delta) { return wheel_delta / kWheelDelta; }
 
+std::int32_t character_code_of(std::string_view gbk_character) {
+  std::int32_t code = 0;
+  for (unsigned char byte : gbk_character) code = code << 8 | byte;
+  return code;
+}
+
+Text gbk_of_character_code(std::int32_t code) {
+  Text gbk;
+  if (code > 0xFF) gbk += static_cast<char>((code >> 8) & 0xFF);
+  gbk += static_cast<char>(code & 0xFF);
+  return gbk;
+}
+
 }  // namespace host

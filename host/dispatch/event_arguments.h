@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+
+#include "host/services/value.h"
 
 namespace host {
 
@@ -15,5 +18,12 @@ std::int32_t key_state_bits(bool ctrl, bool shift, bool alt);
 
 // Wheel notches from the wheel delta (120 a notch), signed.
 std::int32_t wheel_notches(std::int16_t wheel_delta);
+
+// A typed character's code in the character event: its GBK bytes as one
+// number, a double-byte character as lead byte * 256 + trail byte.
+std::int32_t character_code_of(std::string_view gbk_character);
+// The GBK bytes of a character code a handler hands back: one byte below
+// 0x100, else the lead and the trail byte.
+Text gbk_of_character_code(std::int32_t code);
 
 }  // namespace host

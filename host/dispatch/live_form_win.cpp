@@ -6,6 +6,7 @@
 #include "host/services/encoding_win.h"
 #include "host/units/colour_picker/colour_picker_win.h"
 #include "host/units/edit_box_win.h"
+#include "host/units/frames.h"
 #include "host/units/timer_unit_win.h"
 
 namespace host {
@@ -41,25 +42,19 @@ struct WindowStyles {
   DWORD extended_style;
 };
 
-// Border codes: 0 none; 1/2 normal frame, resizable or fixed; 3/4 tool window;
-// 5/6 sunken edge.
 WindowStyles styles_of(const PropertyStore& properties) {
   namespace window = prop::window;
+  const WindowFrame frame =
+      window_frame(properties.get_int(window::kBorder), properties.get_bool(window::kControlBox),
+                   properties.get_bool(window::kMaxButton), properties.get_bool(window::kMinButton));
   WindowStyles styles{WS_CLIPCHILDREN, 0};
-  const std::int32_t border = properties.get_int(window::kBorder);
-  if (border == 0) {
-    styles.style |= WS_POPUP;
-  } else {
-    styles.style |= WS_OVERLAPPED | WS_CAPTION;
-    if (border % 2 == 1) styles.style |= WS_THICKFRAME;
-    if (border == 3 || border == 4) styles.extended_style |= WS_EX_TOOLWINDOW;
-    if (border == 5 || border == 6) styles.extended_style |= WS_EX_CLIENTEDGE;
-  }
-  if (properties.get_bool(window::kControlBox)) {
-    styles.style |= WS_SYSMENU;
-    if (properties.get_bool(window::kMaxButton)) styles.style |= WS_MAXIMIZEBOX;
-    if (properties.get_bool(window::kMinButton)) styles.style |= WS_MINIMIZEBOX;
-  }
+  styles.style |= frame.title_bar ? WS_OVERLAPPED | WS_CAPTION : WS_POPUP;
+  if (frame.sizing_border) styles.style |= WS_THICKFRAME;
+  if (frame.tool_window) styles.extended_style |= WS_EX_TOOLWINDOW;
+  if (frame.sunken_edge) styles.extended_style |= WS_EX_CLIENTEDGE;
+  if (frame.system_menu) styles.style |= WS_SYSMENU;
+  if (frame.maximize_box) styles.style |= WS_MAXIMIZEBOX;
+  if (frame.minimize_box) styles.style |= WS_MINIMIZEBOX;
   if (properties.get_bool(window::kAlwaysOnTop)) styles.extended_style |= WS_EX_TOPMOST;
   return styles;
 }

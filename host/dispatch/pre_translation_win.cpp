@@ -28,22 +28,16 @@ std::int32_t mouse_state(WPARAM key_flags) {
 }
 
 // A typed character as the program's texts hold it: ASCII as it is, anything
-// else as its GBK bytes (a double-byte character is lead byte * 256 + trail).
+// else by its GBK bytes.
 std::int32_t gbk_character_code(WPARAM character) {
   const auto wide = static_cast<wchar_t>(character);
   if (wide < 0x80) return wide;
-  const Text gbk = wide_to_gbk(std::wstring_view(&wide, 1));
-  std::int32_t code = 0;
-  for (unsigned char byte : gbk) code = code << 8 | byte;
-  return code;
+  return character_code_of(wide_to_gbk(std::wstring_view(&wide, 1)));
 }
 
 WPARAM wide_character_of(std::int32_t code) {
   if (code >= 0 && code < 0x80) return static_cast<WPARAM>(code);
-  Text gbk;
-  if (code > 0xFF) gbk += static_cast<char>((code >> 8) & 0xFF);
-  gbk += static_cast<char>(code & 0xFF);
-  const std::wstring wide = gbk_to_wide(gbk);
+  const std::wstring wide = gbk_to_wide(gbk_of_character_code(code));
   return wide.empty() ? 0 : wide.front();
 }
 

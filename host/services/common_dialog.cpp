@@ -76,4 +76,9 @@ std::int32_t points_of_tenths(std::int32_t tenths) {
   return tenths >= 0 ? (tenths + 5) / 10 : -((5 - tenths) / 10);
 }
 
+FileDialogOptions shown_options(FileDialogOptions asked, bool save) {
+  if (save) asked.file_must_exist = false;
+  return asked;
+}
+
 }  // namespace host

@@ -1,6 +1,6 @@
 // The rules by which the common dialog unit's properties become a file or font
 // dialog's settings: the filter list, the filter number, the default
-// extension and the font size in points.
+// extension, the file dialog's options and the font size in points.
 #pragma once
 
 #include <cstddef>
@@ -37,6 +37,21 @@ std::uint32_t filter_number(std::int32_t filter_index, std::size_t entry_count);
 // The extension the dialog adds to a typed name without one: "*.txt", ".txt"
 // and "txt" all give "txt"; empty, or one with a wildcard, gives none.
 Text default_extension_of(std::string_view stored);
+
+// The file dialog's options, as the unit's properties ask for them and as
+// the dialog is then shown.
+struct FileDialogOptions {
+  bool create_prompt = false;
+  bool file_must_exist = false;
+  bool overwrite_prompt = false;
+  bool path_must_exist = false;
+  bool no_change_dir = false;
+  friend bool operator==(const FileDialogOptions&, const FileDialogOptions&) = default;
+};
+
+// A file must exist for the open dialog only: a save dialog that held to it
+// could not name a new file, and saving a new document is what it is for.
+FileDialogOptions shown_options(FileDialogOptions asked, bool save);
 
 // A size in tenths of a point as whole points, rounded half away from zero.
 std::int32_t points_of_tenths(std::int32_t tenths);

@@ -44,14 +44,17 @@ const wchar_t* or_null(const std::wstring& text) { return text.empty() ? nullptr
 
 DWORD file_dialog_flags(const Unit& dialog, bool save) {
   const PropertyStore& properties = dialog.properties();
+  const FileDialogOptions options = shown_options(
+      {properties.get_bool(dialog_prop::kCreatePrompt), properties.get_bool(dialog_prop::kFileMustExist),
+       properties.get_bool(dialog_prop::kOverwritePrompt), properties.get_bool(dialog_prop::kPathMustExist),
+       properties.get_bool(dialog_prop::kNoChangeDir)},
+      save);
   DWORD flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-  if (properties.get_bool(dialog_prop::kCreatePrompt)) flags |= OFN_CREATEPROMPT;
-  // Documented for the open dialog only: a save dialog that honours it cannot
-  // name a new file, and saving a new document is what it is for.
-  if (properties.get_bool(dialog_prop::kFileMustExist) && !save) flags |= OFN_FILEMUSTEXIST;
-  if (properties.get_bool(dialog_prop::kOverwritePrompt)) flags |= OFN_OVERWRITEPROMPT;
-  if (properties.get_bool(dialog_prop::kPathMustExist)) flags |= OFN_PATHMUSTEXIST;
-  if (properties.get_bool(dialog_prop::kNoChangeDir)) flags |= OFN_NOCHANGEDIR;
+  if (options.create_prompt) flags |= OFN_CREATEPROMPT;
+  if (options.file_must_exist) flags |= OFN_FILEMUSTEXIST;
+  if (options.overwrite_prompt) flags |= OFN_OVERWRITEPROMPT;
+  if (options.path_must_exist) flags |= OFN_PATHMUSTEXIST;
+  if (options.no_change_dir) flags |= OFN_NOCHANGEDIR;
   return flags;
 }
 

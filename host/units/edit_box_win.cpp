@@ -7,6 +7,7 @@
 #include "host/services/convert.h"
 #include "host/services/encoding_win.h"
 #include "host/units/edit_control_win.h"
+#include "host/units/frames.h"
 #include "host/units/gbk_positions.h"
 
 namespace host {
@@ -14,14 +15,13 @@ namespace {
 
 namespace edit = prop::edit;
 
-// Border codes: none, sunken, flat line, sunken and raised, thin sunken.
-void add_border_styles(std::int32_t border, DWORD& style, DWORD& extended_style) {
-  switch (border) {
-    case 1: extended_style |= WS_EX_CLIENTEDGE; break;
-    case 2: style |= WS_BORDER; break;
-    case 3: extended_style |= WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME; break;
-    case 4: extended_style |= WS_EX_STATICEDGE; break;
-    default: break;
+void add_edge_styles(EditEdge edge, DWORD& style, DWORD& extended_style) {
+  switch (edge) {
+    case EditEdge::Sunken: extended_style |= WS_EX_CLIENTEDGE; break;
+    case EditEdge::Line: style |= WS_BORDER; break;
+    case EditEdge::SunkenAndRaised: extended_style |= WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME; break;
+    case EditEdge::ThinSunken: extended_style |= WS_EX_STATICEDGE; break;
+    case EditEdge::None: break;
   }
 }
 
@@ -93,7 +93,7 @@ std::wstring wide_text_of(const Value& value) {
 EditBoxUnit::EditBoxUnit(const UnitDefinition& definition, HWND parent, int dpi) : ControlUnit(definition), dpi_(dpi) {
   DWORD style = styles_of(properties_);
   DWORD extended_style = 0;
-  add_border_styles(properties_.get_int(edit::kBorder), style, extended_style);
+  add_edge_styles(edit_edge(properties_.get_int(edit::kBorder)), style, extended_style);
   const Geometry& place = definition.geometry;
   const std::wstring content = gbk_to_wide(properties_.get_text(edit::kContent));
   window_.reset(CreateWindowExW(extended_style, L"EDIT", content.c_str(), style, place.left, place.top, place.width,

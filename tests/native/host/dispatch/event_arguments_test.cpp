@@ -33,5 +33,16 @@ TEST(EventArguments, WheelNotchesKeepTheirSign) {
   EXPECT_EQ(wheel_notches(60), 0);
 }
 
+TEST(EventArguments, CharacterCodesAreTheGbkBytes) {
+  const struct {
+    std::string_view gbk;
+    std::int32_t code;
+  } cases[] = {{"a", 'a'}, {"\x80", 0x80}, {"\xC4\xE3", 0xC4E3}, {"\xA1\xA1", 0xA1A1}, {"\x81\x40", 0x8140}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(character_code_of(c.gbk), c.code) << c.code;
+    EXPECT_EQ(gbk_of_character_code(c.code), c.gbk) << c.code;
+  }
+}
+
 }  // namespace
 }  // namespace host

@@ -49,6 +49,12 @@ TEST(FileDialogDefaultExtension, KeepsTheExtensionAlone) {
   for (const auto& c : cases) EXPECT_EQ(default_extension_of(c.stored), c.extension) << c.stored;
 }
 
+TEST(FileDialogOptions, AFileMustExistOnlyForTheOpenDialog) {
+  const FileDialogOptions asked{true, true, true, true, true};
+  EXPECT_EQ(shown_options(asked, false), asked);
+  EXPECT_EQ(shown_options(asked, true), (FileDialogOptions{true, false, true, true, true}));
+}
+
 TEST(FontDialogSize, TenthsOfAPointRoundToWholePoints) {
   const struct {
     std::int32_t tenths;

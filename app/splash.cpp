@@ -28,6 +28,11 @@ void Splash::on_tick(skin::SkinWindow& skin_window) {
 void Splash::hand_over_to_main_window() {
   // Modal, so that the startup window takes no input while both exist.
   host_.load_window(host::units::kMainWindow, std::nullopt, true);
+  // Re-entered here: the first showing of a modal window runs its own loop,
+  // which returns only once the window has closed (the program has ended by
+  // then). The next tick arrives inside that loop and runs this again; the
+  // window is loaded and shown by then, so that tick sets the title and
+  // destroys the timer and the startup window.
   properties_.set(host::units::kMainWindow, host::prop::kVisible, true);
   properties_.set(host::units::kMainWindow, host::prop::window::kCaption, main_window_title());
   host_.destroy_unit(host::units::kSplashTimer);

@@ -22,8 +22,10 @@ class Splash {
   // The startup window has been created: the skin layer takes it over.
   void on_startup_created(skin::SkinWindow& skin_window);
 
-  // One tick of the startup window's timer. A tick after the hand-over (one can
-  // still be on its way) does the hand-over again, which is harmless.
+  // One tick of the startup window's timer. The hand-over comes on the tick
+  // after the last frame and is finished by the next one, which runs inside
+  // the main window's modal loop (splash.cpp says how); doing it again is
+  // harmless.
   void on_tick(skin::SkinWindow& skin_window);
 
  private:

@@ -154,7 +154,12 @@ host::HandlerResult FakeHost::fire(HandlerId id, std::vector<std::int32_t> argum
     return std::nullopt;
   }
   log.push_back("event " + handler_name(id));
-  return (*handlers)[static_cast<std::size_t>(id)](arguments);
+  try {
+    return (*handlers)[static_cast<std::size_t>(id)](arguments);
+  } catch (const ModalLoopEntered&) {
+    // The handler showed a modal window and never gets back from its loop.
+    return std::nullopt;
+  }
 }
 
 // --- runtime -------------------------------------------------------------------
@@ -334,7 +339,23 @@ void FakeHost::write_property(host::FormId form, host::UnitId unit, int index, i
   if (unit == host::unit::kMainWindow && index == prop::kVisible && shown && *shown && !focus_) {
     // The first showing activates the window, and its edit box takes the focus.
     move_focus(units::kEditBox);
+    if (modal_forms_.contains(form)) run_modal_loop();
   }
+}
+
+// The real host runs the modal window's own message loop inside the first
+// showing, and returns from it only when the window has closed; in this
+// program that ends the process first. What arrives meanwhile runs inside
+// it: here, the splash timer's ticks while the timer lives. Then the handler
+// that showed the window is left, as the real one is never returned to.
+void FakeHost::run_modal_loop() {
+  log.push_back("modal loop");
+  constexpr int kLongestRun = 100;
+  for (int tick = 0; tick < kLongestRun && loaded_forms_.contains(units::kSplashTimer.form) &&
+                     !destroyed_units_.contains(units::kSplashTimer.unit);
+       ++tick)
+    fire(HandlerId::SplashTick);
+  throw ModalLoopEntered{};
 }
 
 // --- windows and units -----------------------------------------------------------
@@ -348,6 +369,7 @@ bool FakeHost::load_window(const UnitRef& window, const std::optional<UnitRef>& 
   log.push_back("load_window " + unit_name(window.unit) + (parent ? " parent" : "") + (modal ? " modal" : ""));
   if (loaded_forms_.contains(window.form)) return true;
   load_form(window.form);
+  if (modal) modal_forms_.insert(window.form);
   // The host delivers created, moved and size changed while loading; of these
   // the program binds size changed only.
   if (window.form == host::form::kMain) fire(HandlerId::MainSizeChanged);

@@ -28,6 +28,10 @@ struct ProgramEnded {
   int exit_code;
 };
 
+// Thrown where the real host would run a modal window's loop that does not
+// return while the program runs; fire() stops the handler there.
+struct ModalLoopEntered {};
+
 // A misuse the real host reports as a fatal run-time error (and ends with -1).
 struct FatalError {
   std::string message;
@@ -143,9 +147,11 @@ class FakeHost final : public host::HostApi {
   void require_loaded(host::FormId form, host::UnitId unit) const;
   void move_focus(const host::UnitRef& unit);
   void write_text_unlogged(int index, host::Text text);
+  [[noreturn]] void run_modal_loop();
 
   std::map<host::FormId, std::map<PropertyKey, host::Value>> properties_;
   std::set<host::FormId> loaded_forms_;
+  std::set<host::FormId> modal_forms_;
   std::set<host::UnitId> destroyed_units_;
   std::optional<host::UnitRef> focus_;
   std::function<void()> exit_procedure_;

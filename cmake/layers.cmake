@@ -59,6 +59,17 @@ function(verbrook_layer name)
   endif()
 endfunction()
 
+# What every ring of tests shares (tests/support), built for this tree; its
+# headers are included as "support/...".
+function(verbrook_test_support)
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/support/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "${verbrook_tree_exclude}")
+  add_library(verbrook_test_support STATIC ${sources})
+  target_include_directories(verbrook_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_options(verbrook_test_support PRIVATE ${verbrook_layer_options})
+  target_link_libraries(verbrook_test_support PUBLIC verbrook_base ${ARGN})
+endfunction()
+
 # The layers from the ground up. The Windows host's floors (units, runtime,
 # host) have no portable sources but a few, which the native tree tests.
 macro(verbrook_define_layers)

@@ -8,6 +8,7 @@ set(verbrook_tree_exclude "_win\\.cpp$")
 set(verbrook_layer_options -Wall -Wextra -Wshadow -Werror=return-type ${verbrook_sanitize})
 set(verbrook_layer_link_options ${verbrook_sanitize})
 verbrook_define_layers()
+verbrook_test_support()
 
 find_package(GTest REQUIRED)
 file(GLOB_RECURSE verbrook_native_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/native/*.cpp)
@@ -15,7 +16,8 @@ file(GLOB_RECURSE verbrook_native_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/
 add_executable(native_tests ${verbrook_native_tests} ${PROJECT_SOURCE_DIR}/tests/common/writing_model.cpp)
 target_include_directories(native_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests/native ${PROJECT_SOURCE_DIR}/tests)
 target_compile_options(native_tests PRIVATE ${verbrook_sanitize})
-target_link_libraries(native_tests PRIVATE verbrook_app verbrook_runtime verbrook_skin GTest::gtest GTest::gtest_main)
+target_link_libraries(native_tests PRIVATE verbrook_app verbrook_runtime verbrook_skin verbrook_test_support
+                                           GTest::gtest GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")

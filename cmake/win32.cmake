@@ -16,6 +16,7 @@ set(verbrook_layer_definitions ${verbrook_win_definitions})
 set(verbrook_layer_libraries ${verbrook_win_libraries})
 set(verbrook_layer_link_options -static -static-libgcc -static-libstdc++)
 verbrook_define_layers()
+verbrook_test_support(gdiplus)
 
 # Everything the program is made of, for the tests and benchmarks; they
 # include from the whole source tree.
@@ -53,7 +54,7 @@ foreach(dir IN LISTS verbrook_win_test_dirs)
   add_executable(win32_${area}_tests ${area_sources})
   target_include_directories(win32_${area}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/win32)
   target_compile_options(win32_${area}_tests PRIVATE ${verbrook_win_flags})
-  target_link_libraries(win32_${area}_tests PRIVATE verbrook_core gtest gtest_main)
+  target_link_libraries(win32_${area}_tests PRIVATE verbrook_core verbrook_test_support gtest gtest_main)
   add_test(NAME win32_${area} COMMAND win32_${area}_tests)
   set_tests_properties(win32_${area} PROPERTIES TIMEOUT 600 LABELS win32 SKIP_RETURN_CODE ${verbrook_wine_unavailable})
 endforeach()

@@ -22,71 +22,18 @@
 
 #include "bench/common/measure.h"
 #include "driver/folder.h"
-#include "host/services/handles_win.h"
 #include "driver/paths.h"
 #include "driver/window.h"
+#include "host/services/handles_win.h"
+#include "support/screen_picture_win.h"
 
 namespace {
+
+using test_support::ScreenPicture;
 
 constexpr int kRuns = 11;
 constexpr double kPatienceMs = 30000;
 constexpr std::size_t kDrawnPixels = 100;
-
-// The whole screen as 32-bit pixels.
-class ScreenCapture {
- public:
-  ScreenCapture()
-      : width_(GetSystemMetrics(SM_CXSCREEN)),
-        height_(GetSystemMetrics(SM_CYSCREEN)),
-        memory_(CreateCompatibleDC(screen_.get())) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_ = host::OwnedGdiObject(CreateDIBSection(screen_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    pixels_ = static_cast<const std::uint32_t*>(bits);
-  }
-
-  // Copies the screen (or the part of it inside `area`) into the capture.
-  void take(const RECT& area) {
-    const host::SelectedObject selection(memory_.get(), bitmap_.get());
-    BitBlt(memory_.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, screen_.get(),
-           area.left, area.top, SRCCOPY | CAPTUREBLT);
-    GdiFlush();
-  }
-  void take() { take(RECT{0, 0, width_, height_}); }
-
-  std::vector<std::uint32_t> pixels() const {
-    return {pixels_, pixels_ + static_cast<std::size_t>(width_) * height_};
-  }
-
-  // The number of pixels inside `area` that differ from `before`.
-  std::size_t changed_pixels(const std::vector<std::uint32_t>& before, RECT area) const {
-    area.left = std::max<LONG>(area.left, 0);
-    area.top = std::max<LONG>(area.top, 0);
-    area.right = std::min<LONG>(area.right, width_);
-    area.bottom = std::min<LONG>(area.bottom, height_);
-    std::size_t changed = 0;
-    for (LONG y = area.top; y < area.bottom; ++y)
-      for (LONG x = area.left; x < area.right; ++x) {
-        const std::size_t at = static_cast<std::size_t>(y) * width_ + x;
-        if ((pixels_[at] & 0xFFFFFF) != (before[at] & 0xFFFFFF)) ++changed;
-      }
-    return changed;
-  }
-
- private:
-  int width_;
-  int height_;
-  host::WindowDc screen_;
-  host::OwnedMemoryDc memory_;
-  host::OwnedGdiObject bitmap_;
-  const std::uint32_t* pixels_ = nullptr;
-};
 
 struct Startup {
   double window_ms = 0;
@@ -99,25 +46,22 @@ std::optional<e2e::Window> first_visible_window(DWORD process_id) {
   return std::nullopt;
 }
 
-// Waits until the screen has not changed for a moment (a window that just
-// went is no longer drawn).
-void wait_for_still_screen(ScreenCapture& capture) {
-  capture.take();
-  std::vector<std::uint32_t> last = capture.pixels();
+// The screen once it has not changed for a moment (a window that just went
+// is no longer drawn).
+ScreenPicture still_screen() {
+  ScreenPicture last = ScreenPicture::take_whole_screen();
   const auto start = bench::Clock::now();
   while (bench::ms_since(start) < 5000) {
     Sleep(100);
-    capture.take();
-    std::vector<std::uint32_t> now = capture.pixels();
-    if (now == last) return;
+    ScreenPicture now = ScreenPicture::take_whole_screen();
+    if (now == last) break;
     last = std::move(now);
   }
+  return last;
 }
 
-std::optional<Startup> start_once(const std::filesystem::path& program, const std::filesystem::path& folder,
-                                  ScreenCapture& capture) {
-  wait_for_still_screen(capture);
-  const std::vector<std::uint32_t> before = capture.pixels();
+std::optional<Startup> start_once(const std::filesystem::path& program, const std::filesystem::path& folder) {
+  const ScreenPicture before = still_screen();
   std::wstring command_line = L"\"" + program.wstring() + L"\"";
   STARTUPINFOW startup_info{};
   startup_info.cb = sizeof startup_info;
@@ -138,9 +82,7 @@ std::optional<Startup> start_once(const std::filesystem::path& program, const st
       if (window) result.window_ms = bench::ms_since(start);
     }
     if (window) {
-      const RECT area = window->rect();
-      capture.take(area);
-      if (capture.changed_pixels(before, area) >= kDrawnPixels) {
+      if (ScreenPicture::take(window->rect()).differing_pixels(before) >= kDrawnPixels) {
         result.on_screen_ms = bench::ms_since(start);
         break;
       }
@@ -171,11 +113,10 @@ int main() {
   std::filesystem::copy_file(e2e::verbrook_program(), verbrook);
   const std::filesystem::path notepad = notepad_program();
 
-  ScreenCapture capture;
   std::vector<double> ours_window_ms, ours_screen, peer_window_ms, peer_screen;
   for (int run = 0; run < kRuns; ++run) {
-    const auto ours = start_once(verbrook, folder.native(), capture);
-    const auto peer = start_once(notepad, folder.native(), capture);
+    const auto ours = start_once(verbrook, folder.native());
+    const auto peer = start_once(notepad, folder.native());
     if (!ours || !peer) return 1;
     std::printf("run %d: Verbrook window %.0f ms, on screen %.0f ms; notepad window %.0f ms, on screen %.0f ms\n",
                 run + 1, ours->window_ms, ours->on_screen_ms, peer->window_ms, peer->on_screen_ms);

@@ -8,7 +8,11 @@
 #include <filesystem>
 #include <string_view>
 
+#include "support/screen_picture_win.h"
+
 namespace e2e {
+
+using test_support::ScreenPicture;
 
 // Saves the whole desktop as "<test suite>.<test name>-<label>.png" (the
 // running gtest test) and returns the file's path.

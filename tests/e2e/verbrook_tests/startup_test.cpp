@@ -2,7 +2,6 @@
 // takes over, Esc during the splash, the confirmed exit.
 #include <gtest/gtest.h>
 
-#include "driver/screen_picture.h"
 #include "driver/screenshot.h"
 #include "verbrook.h"
 

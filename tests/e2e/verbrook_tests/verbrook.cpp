@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/screen_picture.h"
+#include "driver/screenshot.h"
 #include "driver/text.h"
 
 namespace verbrook {

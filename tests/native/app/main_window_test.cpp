@@ -10,7 +10,7 @@ namespace {
 using host::HandlerId;
 using Strings = std::vector<std::string>;
 
-constexpr int kEsc = 27;
+using app::key::kEsc;
 
 class MainWindowTest : public AppTest {
  protected:

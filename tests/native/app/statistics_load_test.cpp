@@ -12,8 +12,8 @@
 namespace app_test {
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
+using app::key::kBackspace;
+using app::key::kEnter;
 
 TEST(WritingModel, GivesTheWorkedExampleOfTheParagraphCounter) {
   load::WritingModel model;

@@ -9,9 +9,9 @@ namespace {
 
 using host::HandlerId;
 
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kEsc = 27;
+using app::key::kBackspace;
+using app::key::kEnter;
+using app::key::kEsc;
 
 // The title after Enter, with the spaces spelled out.
 std::string paragraph_title(const std::string& number) {

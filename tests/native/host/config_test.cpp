@@ -4,31 +4,31 @@
 
 #include <sys/stat.h>
 
-#include "host/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace host {
 namespace {
 
-using testing_support::file_text;
-using testing_support::put_file;
-using testing_support::TempFolder;
+using test_support::file_text;
+using test_support::put_file;
+using test_support::TempFolder;
 
 constexpr std::string_view kSettings = "[s]\r\nk=v\r\n";
 
 TEST(ReadConfigurationItem, StoredValueOrDefault) {
   TempFolder folder;
-  const Text ini = folder.file("settings.ini");
+  const Text ini = folder.path_of("settings.ini");
   put_file(ini, kSettings);
   EXPECT_EQ(read_configuration_item(ini, "s", "k", "d"), "v");
   EXPECT_EQ(read_configuration_item(ini, "s", "missing", "d"), "d");
   EXPECT_EQ(read_configuration_item(ini, "other", "k", "d"), "d");
-  EXPECT_EQ(read_configuration_item(folder.file("missing.ini"), "s", "k", "d"), "d");
+  EXPECT_EQ(read_configuration_item(folder.path_of("missing.ini"), "s", "k", "d"), "d");
   EXPECT_EQ(read_configuration_item(ini, "s", "missing"), "");
 }
 
 TEST(ReadConfigurationItem, EmptyNamesGiveEmptyNotTheDefault) {
   TempFolder folder;
-  const Text ini = folder.file("settings.ini");
+  const Text ini = folder.path_of("settings.ini");
   put_file(ini, kSettings);
   EXPECT_EQ(read_configuration_item(ini, "s", "", "d"), "");
   EXPECT_EQ(read_configuration_item(ini, "s", " \t\x01", "d"), "");
@@ -38,14 +38,14 @@ TEST(ReadConfigurationItem, EmptyNamesGiveEmptyNotTheDefault) {
 
 TEST(ReadConfigurationItem, SkipsLeadingControlBytes) {
   TempFolder folder;
-  const Text ini = folder.file("settings.ini");
+  const Text ini = folder.path_of("settings.ini");
   put_file(ini, kSettings);
   EXPECT_EQ(read_configuration_item(" \t" + ini, "\x01s", "\x1f k", "d"), "v");
 }
 
 TEST(ReadConfigurationItem, CutsLongValuesAtCharacterBoundaries) {
   TempFolder folder;
-  const Text ini = folder.file("settings.ini");
+  const Text ini = folder.path_of("settings.ini");
   put_file(ini, "[s]\r\nk=" + Text(1 << 20, 'x') + "\r\n");
   EXPECT_EQ(read_configuration_item(ini, "s", "k"), Text(kMaxConfigValueBytes, 'x'));
   // 10238 ASCII bytes, then a double-byte character that would straddle the cut.
@@ -57,7 +57,7 @@ TEST(ReadConfigurationItem, CutsLongValuesAtCharacterBoundaries) {
 // any value are just bytes, and the longest value is cut the same way.
 TEST(ConfigurationItemIn, GivesWhatTheFileHoldingTheBytesGives) {
   TempFolder folder;
-  const Text ini = folder.file("settings.ini");
+  const Text ini = folder.path_of("settings.ini");
   const char binary_bytes[] = "\0\xff\n[s]\r\nk=\0v\r\n\x1a";
   const Text binary(binary_bytes, sizeof binary_bytes - 1);
   const Text contents[] = {
@@ -78,7 +78,7 @@ TEST(ConfigurationItemIn, GivesWhatTheFileHoldingTheBytesGives) {
 
 TEST(WriteConfigurationItem, CreatesTheFile) {
   TempFolder folder;
-  const Text ini = folder.file("settings.ini");
+  const Text ini = folder.path_of("settings.ini");
   ASSERT_TRUE(write_configuration_item(ini, "s", Text("k"), Text("1")));
   EXPECT_EQ(file_text(ini), "[s]\r\nk=1\r\n");
   ASSERT_TRUE(write_configuration_item(ini, "s", Text("j"), Text("2")));
@@ -89,7 +89,7 @@ TEST(WriteConfigurationItem, CreatesTheFile) {
 
 TEST(WriteConfigurationItem, OmittedValueRemovesTheKeyAndOmittedKeyTheSection) {
   TempFolder folder;
-  const Text ini = folder.file("settings.ini");
+  const Text ini = folder.path_of("settings.ini");
   put_file(ini, "[s]\r\nk=1\r\nj=2\r\n[t]\r\nk=3\r\n");
   ASSERT_TRUE(write_configuration_item(ini, "s", Text("k"), std::nullopt));
   EXPECT_EQ(file_text(ini), "[s]\r\nj=2\r\n[t]\r\nk=3\r\n");
@@ -100,7 +100,7 @@ TEST(WriteConfigurationItem, OmittedValueRemovesTheKeyAndOmittedKeyTheSection) {
 
 TEST(WriteConfigurationItem, NothingToChangeWritesNothing) {
   TempFolder folder;
-  const Text ini = folder.file("settings.ini");
+  const Text ini = folder.path_of("settings.ini");
   EXPECT_TRUE(write_configuration_item(ini, "s", Text("k"), std::nullopt));
   EXPECT_TRUE(write_configuration_item(ini, "s", std::nullopt, std::nullopt));
   EXPECT_EQ(folder.entry_count(), 0u);
@@ -114,7 +114,7 @@ TEST(WriteConfigurationItem, NothingToChangeWritesNothing) {
 
 TEST(WriteConfigurationItem, RefusesWhatWouldNotReadBack) {
   TempFolder folder;
-  const Text ini = folder.file("settings.ini");
+  const Text ini = folder.path_of("settings.ini");
   put_file(ini, kSettings);
   EXPECT_FALSE(write_configuration_item("", "s", Text("k"), Text("v")));
   EXPECT_FALSE(write_configuration_item(ini, " ", Text("k"), Text("v")));
@@ -131,7 +131,7 @@ TEST(WriteConfigurationItem, RefusesWhatWouldNotReadBack) {
 // from nothing.
 TEST(WriteConfigurationItem, LeavesAnUnreadableFileAlone) {
   TempFolder folder;
-  EXPECT_FALSE(write_configuration_item(folder.file(""), "s", Text("k"), Text("v")));
+  EXPECT_FALSE(write_configuration_item(folder.path_of(""), "s", Text("k"), Text("v")));
   EXPECT_EQ(folder.entry_count(), 0u);
 }
 

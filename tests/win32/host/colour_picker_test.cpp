@@ -13,7 +13,7 @@
 #include "host/units/colour_picker/colour_palette_popup_win.h"
 #include "host/units/screen_metrics_win.h"
 #include "host_test_support.h"
-#include "screen_capture.h"
+#include "support/screen_picture_win.h"
 #include "skin/gdiplus_api_win.h"
 #include "skin/skin_startup_win.h"
 
@@ -281,8 +281,8 @@ bool shows_text(HWND window) {
   RECT inside{};
   GetWindowRect(window, &inside);
   InflateRect(&inside, -3, -3);
-  const Screenshot picture = capture_screen(inside);
-  for (std::uint32_t pixel : picture.pixels)
+  const test_support::ScreenPicture picture = test_support::ScreenPicture::take(inside);
+  for (std::uint32_t pixel : picture.pixels())
     if ((pixel >> 16 & 0xFF) + (pixel >> 8 & 0xFF) + (pixel & 0xFF) < 3 * 128) return true;
   return false;
 }
@@ -313,9 +313,8 @@ TEST_F(ColourPicker, PictureOfTheOpenPalette) {
   GetWindowRect(tooltip, &tip);
   UnionRect(&area, &area, &tip);
   InflateRect(&area, 8, 8);
-  const Screenshot picture = capture_screen(area);
-  ASSERT_FALSE(picture.pixels.empty());
-  EXPECT_TRUE(save_png(picture, artifacts_folder() / L"colour-palette.png"));
+  const test_support::ScreenPicture picture = test_support::ScreenPicture::take(area);
+  picture.save_png(artifacts_folder() / L"colour-palette.png");
 
   const auto on_screen = [&](int x, int y) {
     POINT point{x, y};

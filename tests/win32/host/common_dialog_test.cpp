@@ -11,13 +11,13 @@
 #include "host/unit_services/common_dialog_win.h"
 #include "host/services/encoding_win.h"
 #include "host_test_support.h"
-#include "services/temp_folder_win.h"
+#include "support/temp_folder.h"
 
 namespace host::testing {
 namespace {
 
-using testing_support::put_file;
-using testing_support::TempFolder;
+using test_support::put_file;
+using test_support::TempFolder;
 namespace dialog = prop::dialog;
 
 // The main window shown with the edit box focused, and a folder of its own.
@@ -37,7 +37,7 @@ class CommonDialog : public MainWindowShown {
   Value get(int index) { return host.read_property(form::kMain, unit::kCommonDialog, index); }
   Text text(int index) { return to_text(get(index)); }
   std::int32_t number(int index) { return to_integer(get(index)); }
-  Text folder_name() { return folder.file("").substr(0, folder.file("").size() - 1); }
+  Text folder_name() { return folder.path(); }
 
   bool open(int kind) {
     set(dialog::kDialogKind, kind);
@@ -59,7 +59,7 @@ class CommonDialog : public MainWindowShown {
 };
 
 TEST_F(CommonDialog, OpenTakesAChineseFileNameFromAChineseFolder) {
-  put_file(folder.wide_file("\xd6\xd0\xce\xc4.txt"), "x");  // 中文.txt
+  put_file(folder.path_of("\xd6\xd0\xce\xc4.txt"), "x");  // 中文.txt
   HWND owner = nullptr;
   std::wstring filter;
   DialogWatcher watcher([&](HWND box) {
@@ -72,7 +72,7 @@ TEST_F(CommonDialog, OpenTakesAChineseFileNameFromAChineseFolder) {
   EXPECT_TRUE(open(dialog::kKindOpen));
   EXPECT_EQ(owner, main);  // modal to the main window
   EXPECT_EQ(filter, L"文本文件 (*.txt)");
-  EXPECT_EQ(text(dialog::kFileName), folder.file("\xd6\xd0\xce\xc4.txt"));
+  EXPECT_EQ(text(dialog::kFileName), folder.path_of("\xd6\xd0\xce\xc4.txt"));
   expect_focus_back();
 }
 
@@ -104,11 +104,11 @@ TEST_F(CommonDialog, SaveAddsTheDefaultExtensionAndShowsTheTitle) {
   });
   EXPECT_TRUE(open(dialog::kKindSave));  // a new name, although FileMustExist is set
   EXPECT_EQ(title, L"保存");
-  EXPECT_EQ(text(dialog::kFileName), folder.file("\xd0\xc2\xce\xc4\xb5\xb5.txt"));  // 新文档.txt
+  EXPECT_EQ(text(dialog::kFileName), folder.path_of("\xd0\xc2\xce\xc4\xb5\xb5.txt"));  // 新文档.txt
 }
 
 TEST_F(CommonDialog, SavingOverAFileAsksFirst) {
-  put_file(folder.wide_file("a.txt"), "x");
+  put_file(folder.path_of("a.txt"), "x");
   bool asked = false;
   DialogWatcher watcher([&](HWND box) {
     ASSERT_TRUE(box);
@@ -120,7 +120,7 @@ TEST_F(CommonDialog, SavingOverAFileAsksFirst) {
   });
   EXPECT_TRUE(open(dialog::kKindSave));
   EXPECT_TRUE(asked);
-  EXPECT_EQ(text(dialog::kFileName), folder.file("a.txt"));
+  EXPECT_EQ(text(dialog::kFileName), folder.path_of("a.txt"));
 }
 
 TEST_F(CommonDialog, ANameGbkCannotHoldIsRefusedAndTheDialogOpensAgain) {

@@ -197,6 +197,12 @@ std::span<const FormDefinition* const> all() {
 
 }  // namespace test_forms
 
+std::filesystem::path artifacts_folder() {
+  wchar_t program[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  return std::filesystem::path(program).parent_path() / L"artifacts";
+}
+
 void MainWindowShown::SetUp() {
   host.start_runtime(recorder.table());
   ASSERT_TRUE(host.load_window(units::kMainWindow, std::nullopt, false));

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -85,6 +86,10 @@ HWND find_message_box(DWORD process);
 
 HWND handle_of(HostApi& host, const UnitRef& unit);
 std::wstring window_text_of(HWND window);
+
+// The folder for files a person looks at after the tests: "artifacts" beside
+// the test program.
+std::filesystem::path artifacts_folder();
 
 // The main window shown with the edit box focused, as the writer meets it,
 // and nothing recorded yet. A fixture built on it that sets more up calls

@@ -8,14 +8,14 @@
 
 #include "host/services/encoding_win.h"
 #include "host/services/files.h"
-#include "temp_folder_win.h"
+#include "support/temp_folder.h"
 
 namespace host {
 namespace {
 
-using testing_support::file_text;
-using testing_support::put_file;
-using testing_support::TempFolder;
+using test_support::file_text;
+using test_support::put_file;
+using test_support::TempFolder;
 
 constexpr std::string_view kNiHaoTxt = "你好.txt";
 constexpr std::string_view kWenDang = "文档";
@@ -103,33 +103,33 @@ TEST(ProgramDirectory, IsTheFolderOfTheProgramWithoutBackslash) {
 
 TEST(ReadFile, MissingAndZeroByteFiles) {
   TempFolder folder;
-  EXPECT_EQ(read_whole_file(folder.file("missing.txt")), Bytes());
-  EXPECT_EQ(read_whole_file(folder.file("no folder\\missing.txt")), Bytes());
-  put_file(folder.wide_file("empty.txt"), "");
-  EXPECT_EQ(read_whole_file(folder.file("empty.txt")), Bytes());
-  EXPECT_EQ(read_whole_file(folder.file("")), std::nullopt);  // a folder
+  EXPECT_EQ(read_whole_file(folder.path_of("missing.txt")), Bytes());
+  EXPECT_EQ(read_whole_file(folder.path_of("no folder\\missing.txt")), Bytes());
+  put_file(folder.path_of("empty.txt"), "");
+  EXPECT_EQ(read_whole_file(folder.path_of("empty.txt")), Bytes());
+  EXPECT_EQ(read_whole_file(folder.path_of("")), std::nullopt);  // a folder
 }
 
 // Reading denies other writers, so it cannot read a file being written.
 TEST(ReadFile, FailsWhileAnotherProgramWrites) {
   TempFolder folder;
-  const std::wstring path = folder.wide_file("doc.txt");
-  put_file(path, "text");
+  const std::wstring path = folder.native_file("doc.txt").wstring();
+  put_file(folder.path_of("doc.txt"), "text");
   const HANDLE writer =
       CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(read_whole_file(folder.file("doc.txt")), std::nullopt);
-  EXPECT_TRUE(read_file(folder.file("doc.txt")).empty());
+  EXPECT_EQ(read_whole_file(folder.path_of("doc.txt")), std::nullopt);
+  EXPECT_TRUE(read_file(folder.path_of("doc.txt")).empty());
   CloseHandle(writer);
-  EXPECT_EQ(read_file(folder.file("doc.txt")), (Bytes{'t', 'e', 'x', 't'}));
+  EXPECT_EQ(read_file(folder.path_of("doc.txt")), (Bytes{'t', 'e', 'x', 't'}));
 }
 
 TEST(WriteFile, FiftyMegabytesRoundTrip) {
   TempFolder folder;
   std::string big(50 << 20, '\0');
   for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7);
-  ASSERT_TRUE(write_file(folder.file("big.bin"), bytes_of(big)));
-  const Bytes read_back = read_file(folder.file("big.bin"));
+  ASSERT_TRUE(write_file(folder.path_of("big.bin"), bytes_of(big)));
+  const Bytes read_back = read_file(folder.path_of("big.bin"));
   ASSERT_EQ(read_back.size(), big.size());
   EXPECT_TRUE(std::equal(read_back.begin(), read_back.end(), big.begin(), big.end(),
                          [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); }));
@@ -137,25 +137,25 @@ TEST(WriteFile, FiftyMegabytesRoundTrip) {
 
 TEST(WriteFile, ChineseFolderAndFileNames) {
   TempFolder folder(kWenDang);
-  ASSERT_TRUE(write_file(folder.file(kNiHaoTxt), bytes_of("你好\r\n")));
-  EXPECT_EQ(file_text(folder.wide_file(kNiHaoTxt)), "\xc4\xe3\xba\xc3\r\n");  // GBK bytes
+  ASSERT_TRUE(write_file(folder.path_of(kNiHaoTxt), bytes_of("你好\r\n")));
+  EXPECT_EQ(file_text(folder.path_of(kNiHaoTxt)), "\xc4\xe3\xba\xc3\r\n");  // GBK bytes
   // The name on the disk is the Unicode one, not code page 1252 mojibake.
   WIN32_FIND_DATAW found{};
-  const HANDLE search = FindFirstFileW(folder.wide_file("*.txt").c_str(), &found);
+  const HANDLE search = FindFirstFileW(folder.native_file("*.txt").c_str(), &found);
   ASSERT_NE(search, INVALID_HANDLE_VALUE);
   FindClose(search);
   EXPECT_EQ(std::wstring(found.cFileName), L"\u4f60\u597d.txt");
-  EXPECT_EQ(read_file(folder.file(kNiHaoTxt)).size(), 6u);
+  EXPECT_EQ(read_file(folder.path_of(kNiHaoTxt)).size(), 6u);
 }
 
 TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
   TempFolder folder;
-  put_file(folder.wide_file("doc.txt"), "old content, longer than the new");
+  put_file(folder.path_of("doc.txt"), "old content, longer than the new");
   const std::span<const std::uint8_t> parts[] = {bytes_of("new"), bytes_of(""), bytes_of(" text")};
-  ASSERT_TRUE(write_file(folder.file("doc.txt"), parts));
-  EXPECT_EQ(file_text(folder.wide_file("doc.txt")), "new text");
-  ASSERT_TRUE(write_file(folder.file("doc.txt"), bytes_of("")));
-  EXPECT_EQ(file_text(folder.wide_file("doc.txt")), "");
+  ASSERT_TRUE(write_file(folder.path_of("doc.txt"), parts));
+  EXPECT_EQ(file_text(folder.path_of("doc.txt")), "new text");
+  ASSERT_TRUE(write_file(folder.path_of("doc.txt"), bytes_of("")));
+  EXPECT_EQ(file_text(folder.path_of("doc.txt")), "");
   EXPECT_EQ(folder.entry_count(), 1u);
 }
 
@@ -166,8 +166,8 @@ TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
 // permanent.
 TEST(WriteFile, TheTargetNeverGoesMissingWhileItIsReplaced) {
   TempFolder folder;
-  const std::wstring path = folder.wide_file("doc.txt");
-  put_file(path, "first");
+  const std::wstring path = folder.native_file("doc.txt").wstring();
+  put_file(folder.path_of("doc.txt"), "first");
   std::atomic<bool> saving{true};
   std::atomic<int> looks{0}, missing{0};
   std::thread watcher([&] {
@@ -177,39 +177,40 @@ TEST(WriteFile, TheTargetNeverGoesMissingWhileItIsReplaced) {
     }
   });
   int saved = 0;
-  for (int i = 0; i < 200; ++i) saved += write_file(folder.file("doc.txt"), bytes_of(i % 2 ? "odd" : "even")) ? 1 : 0;
+  for (int i = 0; i < 200; ++i) saved += write_file(folder.path_of("doc.txt"), bytes_of(i % 2 ? "odd" : "even")) ? 1 : 0;
   saving = false;
   watcher.join();
   EXPECT_EQ(saved, 200);
   EXPECT_GT(looks, 200);
   EXPECT_EQ(missing, 0) << "of " << looks << " looks";
-  EXPECT_EQ(file_text(path), "odd");
+  EXPECT_EQ(file_text(folder.path_of("doc.txt")), "odd");
   EXPECT_EQ(folder.entry_count(), 1u);
 }
 
 TEST(WriteFile, EmptyNameFailsAndCreatesNothing) {
   TempFolder folder;
   EXPECT_FALSE(write_file("", bytes_of("x")));
-  EXPECT_FALSE(write_file(folder.file("no folder\\doc.txt"), bytes_of("x")));
-  EXPECT_FALSE(write_file(folder.file(""), bytes_of("x")));
+  EXPECT_FALSE(write_file(folder.path_of("no folder\\doc.txt"), bytes_of("x")));
+  EXPECT_FALSE(write_file(folder.path_of(""), bytes_of("x")));
   EXPECT_EQ(folder.entry_count(), 0u);
 }
 
 TEST(WriteFile, KeepsTheHiddenAttribute) {
   TempFolder folder;
-  put_file(folder.wide_file("doc.txt"), "old", FILE_ATTRIBUTE_HIDDEN);
-  ASSERT_TRUE(write_file(folder.file("doc.txt"), bytes_of("new")));
-  EXPECT_EQ(file_text(folder.wide_file("doc.txt")), "new");
-  EXPECT_NE(GetFileAttributesW(folder.wide_file("doc.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  put_file(folder.path_of("doc.txt"), "old");
+  SetFileAttributesW(folder.native_file("doc.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  ASSERT_TRUE(write_file(folder.path_of("doc.txt"), bytes_of("new")));
+  EXPECT_EQ(file_text(folder.path_of("doc.txt")), "new");
+  EXPECT_NE(GetFileAttributesW(folder.native_file("doc.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
 }
 
 TEST(WriteFile, ReadOnlyTargetStaysAsItWas) {
   TempFolder folder;
-  const std::wstring path = folder.wide_file("doc.txt");
-  put_file(path, "old");
+  const std::wstring path = folder.native_file("doc.txt").wstring();
+  put_file(folder.path_of("doc.txt"), "old");
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
-  EXPECT_FALSE(write_file(folder.file("doc.txt"), bytes_of("new")));
-  EXPECT_EQ(file_text(path), "old");
+  EXPECT_FALSE(write_file(folder.path_of("doc.txt"), bytes_of("new")));
+  EXPECT_EQ(file_text(folder.path_of("doc.txt")), "old");
   EXPECT_EQ(folder.entry_count(), 1u);
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
@@ -220,11 +221,11 @@ TEST(WriteFile, ReadOnlyTargetStaysAsItWas) {
 // must be closed before it can be deleted.
 TEST(WriteFile, FailureHalfWayLeavesTheOldFile) {
   TempFolder folder;
-  put_file(folder.wide_file("doc.txt"), "old");
+  put_file(folder.path_of("doc.txt"), "old");
   const auto* inaccessible = reinterpret_cast<const std::uint8_t*>(std::uintptr_t{0x10});
   const std::span<const std::uint8_t> parts[] = {bytes_of("new"), {inaccessible, 4096}};
-  EXPECT_FALSE(write_file(folder.file("doc.txt"), parts));
-  EXPECT_EQ(file_text(folder.wide_file("doc.txt")), "old");
+  EXPECT_FALSE(write_file(folder.path_of("doc.txt"), parts));
+  EXPECT_EQ(file_text(folder.path_of("doc.txt")), "old");
   EXPECT_EQ(folder.entry_count(), 1u);
 }
 
@@ -233,17 +234,17 @@ TEST(WriteFile, FailureHalfWayLeavesTheOldFile) {
 TEST(WriteFile, TargetHeldOpenByAnotherProcess) {
   for (const DWORD share : {DWORD{FILE_SHARE_READ}, DWORD{FILE_SHARE_READ | FILE_SHARE_DELETE}}) {
     TempFolder folder;
-    const std::wstring path = folder.wide_file("doc.txt");
-    put_file(path, "old");
+    const std::wstring path = folder.native_file("doc.txt").wstring();
+    put_file(folder.path_of("doc.txt"), "old");
     {
       const HeldByAnotherProcess holder(path, share);
       ASSERT_TRUE(holder.holding());
-      EXPECT_FALSE(write_file(folder.file("doc.txt"), bytes_of("new"))) << share;
-      EXPECT_EQ(file_text(path), "old");
+      EXPECT_FALSE(write_file(folder.path_of("doc.txt"), bytes_of("new"))) << share;
+      EXPECT_EQ(file_text(folder.path_of("doc.txt")), "old");
     }
     EXPECT_EQ(folder.entry_count(), 1u);
-    EXPECT_TRUE(write_file(folder.file("doc.txt"), bytes_of("new")));
-    EXPECT_EQ(file_text(path), "new");
+    EXPECT_TRUE(write_file(folder.path_of("doc.txt"), bytes_of("new")));
+    EXPECT_EQ(file_text(folder.path_of("doc.txt")), "new");
   }
 }
 

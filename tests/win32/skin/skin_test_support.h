@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/services/handles_win.h"
 #include "skin/gdiplus_handles_win.h"
 #include "skin/hglobal_stream_win.h"
 #include "skin/image_win.h"
@@ -21,29 +22,13 @@
 
 namespace skin::testing {
 
-// A window owned by the test.
-class TestWindow {
- public:
-  TestWindow() = default;
-  explicit TestWindow(HWND window) : window_(window) {}
-  TestWindow(TestWindow&& other) noexcept : window_(std::exchange(other.window_, nullptr)) {}
-  TestWindow& operator=(TestWindow&& other) noexcept {
-    if (this != &other) {
-      reset();
-      window_ = std::exchange(other.window_, nullptr);
-    }
-    return *this;
-  }
-  ~TestWindow() { reset(); }
-  void reset() {
-    if (IsWindow(window_)) DestroyWindow(window_);
-    window_ = nullptr;
-  }
-  HWND get() const { return window_; }
-
- private:
-  HWND window_ = nullptr;
+// A window owned by the test, which may have destroyed it already.
+struct TestWindowTraits {
+  using Handle = HWND;
+  static constexpr Handle empty() { return nullptr; }
+  static bool release(Handle window) { return !IsWindow(window) || DestroyWindow(window); }
 };
+using TestWindow = host::Owned<TestWindowTraits>;
 
 inline const wchar_t* test_window_class() {
   static const wchar_t kName[] = L"VerbrookSkinTestWindow";

@@ -1,12 +1,12 @@
 #include "host/win_host_win.h"
 
 #include "host/services/clipboard.h"
-#include "host/unit_services/common_dialog_win.h"
 #include "host/services/config.h"
 #include "host/services/date_time.h"
 #include "host/services/files.h"
 #include "host/services/message_box.h"
 #include "host/services/web_address.h"
+#include "host/unit_services/common_dialog_win.h"
 #include "host/unit_services/window_services_win.h"
 
 namespace host {

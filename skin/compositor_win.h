@@ -49,11 +49,5 @@ class PresentationSurface {
   bool ready_ = false;
 };
 
-// Paints one skinned child of `parent` into the parent's picture.
-void draw_skinned_child(HWND parent, HWND child, GpGraphics* graphics);
-
-// The image an image button shows in a draw state: the state's own image, or
-// the normal image when the state has none.
-GpImage* button_state_image(HWND child, int state);
 
 }  // namespace skin

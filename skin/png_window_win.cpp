@@ -1,13 +1,13 @@
 #include "skin/png_window_win.h"
 
-#include "skin/caret_win.h"
 #include "skin/compositor_win.h"
+#include "skin/controls/caret_win.h"
+#include "skin/controls/layout.h"
+#include "skin/controls/skinned_controls_win.h"
 #include "skin/held_images_win.h"
-#include "skin/layout.h"
 #include "skin/move_plan.h"
 #include "skin/property_names.h"
 #include "skin/property_store_win.h"
-#include "skin/skinned_controls_win.h"
 #include "skin/window_cleanup_win.h"
 
 namespace skin {

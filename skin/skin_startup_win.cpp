@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "skin/caret_win.h"
+#include "skin/controls/caret_win.h"
+#include "skin/controls/loader_window_win.h"
 #include "skin/gdiplus_api_win.h"
-#include "skin/loader_window_win.h"
 #include "skin/wide_text_win.h"
 
 namespace skin {

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "skin/caret_win.h"
+#include "skin/controls/caret_win.h"
 #include "skin/held_images_win.h"
 #include "skin/property_store_win.h"
 

@@ -18,9 +18,9 @@
 #include "app/application.h"
 #include "bench/common/gbk_document.h"
 #include "bench/common/measure.h"
-#include "host/win_host_win.h"
 #include "host/services/encoding_win.h"
 #include "host/units/window_text_win.h"
+#include "host/win_host_win.h"
 #include "skin/skin_layer_win.h"
 
 namespace {

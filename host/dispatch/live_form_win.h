@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "host/dispatch/runtime_win.h"
-#include "host/units/menu_bar_win.h"
 #include "host/services/handles_win.h"
+#include "host/units/menu_bar_win.h"
 #include "host/units/window_unit_win.h"
 
 namespace host {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "host/services/common_dialog.h"
-#include "host/unit_services/common_dialog_win.h"
 #include "host/services/encoding_win.h"
 #include "host/services/loaded_functions_win.h"
+#include "host/unit_services/common_dialog_win.h"
 #include "host/units/unit_win.h"
 
 namespace host {

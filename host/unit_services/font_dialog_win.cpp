@@ -8,9 +8,9 @@
 
 #include "host/forms/font_fields.h"
 #include "host/services/common_dialog.h"
-#include "host/unit_services/common_dialog_win.h"
 #include "host/services/encoding_win.h"
 #include "host/services/loaded_functions_win.h"
+#include "host/unit_services/common_dialog_win.h"
 #include "host/units/screen_metrics_win.h"
 #include "host/units/unit_win.h"
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "host/forms/menu_layout.h"
-#include "host/services/value.h"
 #include "host/services/handles_win.h"
+#include "host/services/value.h"
 
 namespace host {
 

@@ -11,9 +11,9 @@
 #include <functional>
 #include <optional>
 
+#include "host/services/handles_win.h"
 #include "host/units/colour_picker/colour_palette.h"
 #include "host/units/colour_picker/colour_palette_layout.h"
-#include "host/services/handles_win.h"
 
 namespace host {
 

@@ -17,10 +17,10 @@
 
 #include "driver/dialogs.h"
 #include "driver/folder.h"
-#include "host/services/handles_win.h"
 #include "driver/input.h"
 #include "driver/wait.h"
 #include "driver/window.h"
+#include "host/services/handles_win.h"
 
 namespace e2e {
 

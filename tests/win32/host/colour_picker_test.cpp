@@ -7,15 +7,15 @@
 #include <gtest/gtest.h>
 
 #include "dialog_driver.h"
-#include "host/units/colour_picker/colour_palette.h"
 #include "host/services/encoding_win.h"
+#include "host/units/colour_picker/colour_palette.h"
 #include "host/units/colour_picker/colour_palette_layout.h"
 #include "host/units/colour_picker/colour_palette_popup_win.h"
 #include "host/units/screen_metrics_win.h"
 #include "host_test_support.h"
-#include "support/screen_picture_win.h"
 #include "skin/gdiplus_api_win.h"
 #include "skin/skin_startup_win.h"
+#include "support/screen_picture_win.h"
 
 namespace host::testing {
 namespace {

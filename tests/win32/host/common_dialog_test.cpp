@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "dialog_driver.h"
-#include "host/unit_services/common_dialog_win.h"
 #include "host/services/encoding_win.h"
+#include "host/unit_services/common_dialog_win.h"
 #include "host_test_support.h"
 #include "support/temp_folder.h"
 

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "host/dispatch/live_form_win.h"
-#include "host/win_host_win.h"
 #include "host/forms/forms.h"
 #include "host/services/convert.h"
+#include "host/win_host_win.h"
 
 namespace host {
 // Slots print as their numbers in failure messages.

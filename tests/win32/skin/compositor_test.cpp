@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "skin/caret_win.h"
-#include "skin/child_marks_win.h"
 #include "skin/colour.h"
 #include "skin/compositor_win.h"
+#include "skin/controls/caret_win.h"
+#include "skin/controls/child_marks_win.h"
 #include "skin/live_counts.h"
 #include "skin/png_window_win.h"
 #include "skin_test_support.h"

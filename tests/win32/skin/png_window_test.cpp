@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "skin/caret_win.h"
 #include "skin/compositor_win.h"
+#include "skin/controls/caret_win.h"
 #include "skin/live_counts.h"
 #include "skin/png_window_win.h"
 #include "skin/property_names.h"

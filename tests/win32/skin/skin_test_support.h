@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "host/services/handles_win.h"
+#include "image_maker.h"
 #include "skin/gdiplus_handles_win.h"
 #include "skin/hglobal_stream_win.h"
 #include "skin/image_win.h"
 #include "skin/skin_startup_win.h"
-#include "image_maker.h"
 
 namespace skin::testing {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "skin/controls/loader_window_win.h"
 #include "skin/gdiplus_api_win.h"
-#include "skin/loader_window_win.h"
 #include "skin/property_names.h"
 #include "skin/property_store_win.h"
 #include "skin/skin_startup_win.h"

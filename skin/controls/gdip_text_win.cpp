@@ -1,4 +1,4 @@
-#include "skin/gdip_text_win.h"
+#include "skin/controls/gdip_text_win.h"
 
 #include "skin/wide_text_win.h"
 

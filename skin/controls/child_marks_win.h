@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "skin/child_kinds.h"
+#include "skin/controls/child_kinds.h"
 #include "skin/held_images_win.h"
 
 namespace skin {

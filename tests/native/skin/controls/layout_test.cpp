@@ -1,8 +1,8 @@
-#include "skin/layout.h"
+#include "skin/controls/layout.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/child_kinds.h"
+#include "skin/controls/child_kinds.h"
 
 namespace skin {
 namespace {

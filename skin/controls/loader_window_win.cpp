@@ -1,4 +1,4 @@
-#include "skin/loader_window_win.h"
+#include "skin/controls/loader_window_win.h"
 
 #include <initializer_list>
 #include <memory>

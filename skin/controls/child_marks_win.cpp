@@ -1,4 +1,4 @@
-#include "skin/child_marks_win.h"
+#include "skin/controls/child_marks_win.h"
 
 #include "skin/property_names.h"
 #include "skin/property_store_win.h"

@@ -1,4 +1,4 @@
-#include "skin/button_state.h"
+#include "skin/controls/button_state.h"
 
 namespace skin {
 

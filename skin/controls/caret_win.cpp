@@ -1,8 +1,8 @@
-#include "skin/caret_win.h"
+#include "skin/controls/caret_win.h"
 
 #include "skin/colour.h"
 #include "skin/compositor_win.h"
-#include "skin/layout.h"
+#include "skin/controls/layout.h"
 
 namespace skin {
 

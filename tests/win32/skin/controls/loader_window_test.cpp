@@ -5,12 +5,12 @@
 
 #include <atomic>
 
+#include "skin/controls/loader_window_win.h"
 #include "skin/live_counts.h"
-#include "skin/loader_window_win.h"
 #include "skin/property_names.h"
 #include "skin/property_store_win.h"
 #include "skin/skin_startup_win.h"
-#include "skin_test_support.h"
+#include "skin/skin_test_support.h"
 
 namespace skin {
 namespace {

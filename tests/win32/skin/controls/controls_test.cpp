@@ -2,15 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/caret_win.h"
-#include "skin/child_marks_win.h"
 #include "skin/colour.h"
 #include "skin/compositor_win.h"
+#include "skin/controls/caret_win.h"
+#include "skin/controls/child_drawing_win.h"
+#include "skin/controls/child_marks_win.h"
+#include "skin/controls/skinned_controls_win.h"
 #include "skin/png_window_win.h"
 #include "skin/property_names.h"
 #include "skin/property_store_win.h"
-#include "skin/skinned_controls_win.h"
-#include "skin_test_support.h"
+#include "skin/skin_test_support.h"
 
 namespace skin {
 namespace {

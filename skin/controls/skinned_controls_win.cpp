@@ -1,9 +1,9 @@
-#include "skin/skinned_controls_win.h"
+#include "skin/controls/skinned_controls_win.h"
 
-#include "skin/button_state.h"
-#include "skin/caret_win.h"
-#include "skin/child_kinds.h"
 #include "skin/compositor_win.h"
+#include "skin/controls/button_state.h"
+#include "skin/controls/caret_win.h"
+#include "skin/controls/child_kinds.h"
 #include "skin/property_names.h"
 #include "skin/property_store_win.h"
 

@@ -1,6 +1,6 @@
-#include "skin/layout.h"
+#include "skin/controls/layout.h"
 
-#include "skin/child_kinds.h"
+#include "skin/controls/child_kinds.h"
 
 namespace skin {
 

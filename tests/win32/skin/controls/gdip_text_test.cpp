@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/gdip_text_win.h"
-#include "skin_test_support.h"
+#include "skin/controls/gdip_text_win.h"
+#include "skin/skin_test_support.h"
 
 namespace skin {
 namespace {

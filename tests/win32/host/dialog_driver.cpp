@@ -1,5 +1,7 @@
 #include "dialog_driver.h"
 
+#include "host_test_support.h"
+
 namespace host::testing {
 
 bool poll_until(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
@@ -11,32 +13,11 @@ bool poll_until(const std::function<bool()>& condition, std::chrono::millisecond
   }
 }
 
-namespace {
-
-struct DialogSearch {
-  HWND other_than;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK check_dialog(HWND candidate, LPARAM parameter) {
-  auto* search = reinterpret_cast<DialogSearch*>(parameter);
-  DWORD process = 0;
-  GetWindowThreadProcessId(candidate, &process);
-  wchar_t class_name[16] = {};
-  GetClassNameW(candidate, class_name, 16);
-  if (process != GetCurrentProcessId() || candidate == search->other_than || !IsWindowVisible(candidate) ||
-      std::wstring(class_name) != L"#32770")
-    return TRUE;
-  search->found = candidate;
-  return FALSE;
-}
-
-}  // namespace
-
 HWND wait_for_dialog_box(HWND other_than, std::chrono::milliseconds timeout) {
-  DialogSearch search{other_than};
-  poll_until([&] { return !EnumWindows(check_dialog, reinterpret_cast<LPARAM>(&search)) || search.found; }, timeout);
-  return search.found;
+  HWND found = nullptr;
+  poll_until([&] { return (found = find_visible_window(GetCurrentProcessId(), L"#32770", other_than)) != nullptr; },
+             timeout);
+  return found;
 }
 
 bool wait_until_closed(HWND window, std::chrono::milliseconds timeout) {

@@ -107,6 +107,7 @@ namespace {
 struct WindowSearch {
   DWORD process;
   const wchar_t* class_name;
+  HWND other_than;
   HWND found = nullptr;
 };
 
@@ -116,7 +117,8 @@ BOOL CALLBACK check_window(HWND candidate, LPARAM parameter) {
   GetWindowThreadProcessId(candidate, &owner);
   wchar_t class_name[64] = {};
   GetClassNameW(candidate, class_name, 64);
-  if (owner != search->process || std::wstring(class_name) != search->class_name || !IsWindowVisible(candidate))
+  if (owner != search->process || candidate == search->other_than || std::wstring(class_name) != search->class_name ||
+      !IsWindowVisible(candidate))
     return TRUE;
   search->found = candidate;
   return FALSE;
@@ -124,8 +126,8 @@ BOOL CALLBACK check_window(HWND candidate, LPARAM parameter) {
 
 }  // namespace
 
-HWND find_visible_window(DWORD process, const wchar_t* class_name) {
-  WindowSearch search{process, class_name};
+HWND find_visible_window(DWORD process, const wchar_t* class_name, HWND other_than) {
+  WindowSearch search{process, class_name, other_than};
   EnumWindows(check_window, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }

@@ -80,7 +80,7 @@ class HeldKeys {
 void post_key_down(HWND window, UINT virtual_key);
 
 // A visible top-level window of the class in the process, or null.
-HWND find_visible_window(DWORD process, const wchar_t* class_name);
+HWND find_visible_window(DWORD process, const wchar_t* class_name, HWND other_than = nullptr);
 // A message box (dialog class) of the process, or null.
 HWND find_message_box(DWORD process);
 

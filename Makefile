@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 SHELL := /bin/bash
 
-.PHONY: setup native win32 win64 fuzz-build build test test-native test-windows test-fuzz test-heavy run bench fuzz clean
+.PHONY: setup native win32 win64 fuzz-build build test test-native test-windows test-fuzz test-heavy run bench fuzz cp936-table clean
 
 setup:
 	@scripts/setup.sh
@@ -72,6 +72,11 @@ bench: native win32
 run: win32
 	@kind=$$(scripts/windows-kind.sh) && { [ $$kind = win32 ] || $(MAKE) --no-print-directory win64; } && \
 	  scripts/wine-run.sh build/$$kind/Verbrook.exe
+
+# Writes code page 936's two-byte table again from the platform, under Wine
+# (host/services/data/README.md).
+cp936-table: win32
+	@scripts/wine-run.sh $(WIN32)/cp936_table.exe "Z:$(CURDIR)/host/services/data/cp936_two_bytes.bin"
 
 clean:
 	rm -rf build

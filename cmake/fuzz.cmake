@@ -14,7 +14,9 @@ set(verbrook_fuzz_flags -fsanitize=fuzzer,address,undefined -fno-sanitize-recove
 # The splash frame parser's file also reaches the frames linked into the
 # program, so they are linked in here too.
 include(cmake/splash_frames.cmake)
+include(cmake/gb18030_tables.cmake)
 add_library(verbrook_fuzzed STATIC
+  ${PROJECT_SOURCE_DIR}/host/services/gb18030.cpp
   ${PROJECT_SOURCE_DIR}/host/services/text.cpp
   ${PROJECT_SOURCE_DIR}/host/services/space_count.cpp
   ${PROJECT_SOURCE_DIR}/host/services/convert.cpp
@@ -29,7 +31,8 @@ add_library(verbrook_fuzzed STATIC
   ${PROJECT_SOURCE_DIR}/host/forms/font_fields.cpp
   ${PROJECT_SOURCE_DIR}/app/splash_frames.cpp
   ${verbrook_splash_frames_object})
-target_include_directories(verbrook_fuzzed PUBLIC ${PROJECT_SOURCE_DIR})
+target_include_directories(verbrook_fuzzed PUBLIC ${PROJECT_SOURCE_DIR} PRIVATE ${verbrook_generated_folder})
+add_dependencies(verbrook_fuzzed verbrook_gb18030_tables_generated)
 target_compile_options(verbrook_fuzzed PUBLIC
   $<$<COMPILE_LANGUAGE:CXX>:-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g -O1>)
 

@@ -74,6 +74,8 @@ endfunction()
 # host) have no portable sources but a few, which the native tree tests.
 macro(verbrook_define_layers)
   verbrook_layer(base PATHS host/services)
+  target_include_directories(verbrook_base PRIVATE ${verbrook_generated_folder})
+  add_dependencies(verbrook_base verbrook_gb18030_tables_generated)
   verbrook_layer(forms PATHS host/forms host/host_api.h USES base)
   verbrook_layer(units PATHS host/units USES forms)
   verbrook_layer(runtime PATHS host/dispatch USES units)

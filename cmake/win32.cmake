@@ -9,6 +9,7 @@ set(verbrook_wine_unavailable 77)
 set(verbrook_win_libraries comctl32 comdlg32 shell32 ole32 oleaut32 uuid gdi32 user32 advapi32 kernel32)
 
 include(cmake/splash_frames.cmake)
+include(cmake/gb18030_tables.cmake)
 include(cmake/layers.cmake)
 set(verbrook_tree_exclude "_posix\\.cpp$")
 set(verbrook_layer_options ${verbrook_win_flags})
@@ -33,6 +34,12 @@ target_compile_options(Verbrook PRIVATE ${verbrook_win_flags})
 target_link_libraries(Verbrook PRIVATE verbrook_app verbrook_host verbrook_skin)
 target_link_options(Verbrook PRIVATE -municode -mwindows)
 set_target_properties(Verbrook PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# Dumps code page 936's two-byte part as the platform defines it
+# (host/services/data/README.md); `make cp936-table` runs it.
+add_executable(cp936_table ${PROJECT_SOURCE_DIR}/tools/cp936_table/cp936_table_win.cpp)
+target_compile_options(cp936_table PRIVATE ${verbrook_win_flags})
+target_link_options(cp936_table PRIVATE -municode -static)
 
 # GoogleTest from the system's sources, built with this toolchain.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

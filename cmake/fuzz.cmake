@@ -27,7 +27,7 @@ add_library(verbrook_fuzzed STATIC
   ${PROJECT_SOURCE_DIR}/host/services/config.cpp
   ${PROJECT_SOURCE_DIR}/host/services/files.cpp
   ${PROJECT_SOURCE_DIR}/host/services/files_posix.cpp
-  ${PROJECT_SOURCE_DIR}/host/units/gbk_positions.cpp
+  ${PROJECT_SOURCE_DIR}/host/units/text_positions.cpp
   ${PROJECT_SOURCE_DIR}/host/forms/font_fields.cpp
   ${PROJECT_SOURCE_DIR}/app/splash_frames.cpp
   ${verbrook_splash_frames_object})

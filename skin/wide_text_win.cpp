@@ -5,7 +5,7 @@
 namespace skin {
 
 std::wstring text_to_wide(std::string_view gbk) {
-  return host::gbk_to_wide(gbk.substr(0, gbk.find('\0')));
+  return host::gb18030_to_wide(gbk.substr(0, gbk.find('\0')));
 }
 
 std::wstring window_text_of(HWND window) {

@@ -67,7 +67,7 @@ std::filesystem::path notepad_program() {
 // The UTF-16 length of the text as the program's edit box holds it: GBK for
 // Verbrook, the ANSI code page for notepad (the same in this Wine session).
 std::size_t shown_length(Peer program, const std::string& document) {
-  if (program == Peer::Verbrook) return host::gbk_to_wide(document).size();
+  if (program == Peer::Verbrook) return host::gb18030_to_wide(document).size();
   const int length = MultiByteToWideChar(CP_ACP, 0, document.data(), static_cast<int>(document.size()), nullptr, 0);
   return static_cast<std::size_t>(length);
 }

@@ -118,7 +118,7 @@ void measure_putting_in(host::HostApi& host, HWND edit, const std::string& docum
     pump_messages();
     set_content(host, {});
     std::wstring wide;
-    conversions.push_back(bench::time_ms([&] { wide = host::gbk_to_wide(document); }));
+    conversions.push_back(bench::time_ms([&] { wide = host::gb18030_to_wide(document); }));
     controls.push_back(bench::time_ms([&] { SetWindowTextW(edit, wide.c_str()); }));
     pump_messages();
   }
@@ -136,7 +136,7 @@ void measure_document(host::HostApi& host, const HandlerTable& handlers, std::si
   const HWND edit = reinterpret_cast<HWND>(host.window_handle(host::units::kEditBox));
   set_content(host, document);
   pump_messages();
-  if (host::wide_to_gbk(host::window_text(edit)) != document) {
+  if (host::wide_to_gb18030(host::window_text(edit)) != document) {
     std::fprintf(stderr, "the edit box does not hold the document\n");
     std::exit(1);
   }
@@ -146,7 +146,7 @@ void measure_document(host::HostApi& host, const HandlerTable& handlers, std::si
   std::vector<double> reads, enters, backspaces;
   for (int run = 0; run < runs; ++run) {
     reads.push_back(bench::time_ms([&] {
-      const std::string text = host::wide_to_gbk(host::window_text(edit));
+      const std::string text = host::wide_to_gb18030(host::window_text(edit));
       if (text.size() != document.size()) std::exit(1);
     }));
     enters.push_back(bench::time_ms([&] { key_down(enter); }));

@@ -53,11 +53,11 @@ int main() {
   const host::Bytes small(60, 'x');
   const host::Bytes big(50 << 20, 'y');
 
-  const double small_atomic = median_milliseconds(21, [&] { host::write_file(host::wide_to_gbk(small_path), small); });
+  const double small_atomic = median_milliseconds(21, [&] { host::write_file(host::wide_to_gb18030(small_path), small); });
   const double small_plain = median_milliseconds(21, [&] { write_in_place(small_path, small); });
-  const double big_atomic = median_milliseconds(5, [&] { host::write_file(host::wide_to_gbk(big_path), big); });
+  const double big_atomic = median_milliseconds(5, [&] { host::write_file(host::wide_to_gb18030(big_path), big); });
   const double big_plain = median_milliseconds(5, [&] { write_in_place(big_path, big); });
-  const double big_read = median_milliseconds(5, [&] { host::read_file(host::wide_to_gbk(big_path)); });
+  const double big_read = median_milliseconds(5, [&] { host::read_file(host::wide_to_gb18030(big_path)); });
 
   std::printf("60 B file:  write_file %.2f ms, in-place write %.2f ms\n", small_atomic, small_plain);
   std::printf("50 MB file: write_file %.1f ms, in-place write %.1f ms, read_file %.1f ms\n", big_atomic, big_plain,

@@ -120,7 +120,7 @@ bool LiveForm::create_window(HWND owner) {
   const WindowStyles styles = styles_of(properties);
   const Geometry& geometry = definition_.window.geometry;
   const POINT position = position_of(properties, geometry);
-  const std::wstring caption = gbk_to_wide(properties.get_text(prop::window::kCaption));
+  const std::wstring caption = gb18030_to_wide(properties.get_text(prop::window::kCaption));
   HWND window = CreateWindowExW(styles.extended_style, kFormClassName, caption.c_str(), styles.style, position.x,
                                 position.y, geometry.width, geometry.height, owner, menu_bar_.handle(),
                                 GetModuleHandleW(nullptr), this);

@@ -32,12 +32,12 @@ std::int32_t mouse_state(WPARAM key_flags) {
 std::int32_t gbk_character_code(WPARAM character) {
   const auto wide = static_cast<wchar_t>(character);
   if (wide < 0x80) return wide;
-  return character_code_of(wide_to_gbk(std::wstring_view(&wide, 1)));
+  return character_code_of(wide_to_gb18030(std::wstring_view(&wide, 1)));
 }
 
 WPARAM wide_character_of(std::int32_t code) {
   if (code >= 0 && code < 0x80) return static_cast<WPARAM>(code);
-  const std::wstring wide = gbk_to_wide(gbk_of_character_code(code));
+  const std::wstring wide = gb18030_to_wide(gbk_of_character_code(code));
   return wide.empty() ? 0 : wide.front();
 }
 

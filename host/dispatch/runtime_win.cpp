@@ -59,8 +59,8 @@ void Runtime::end_program(int exit_code) {
 
 void Runtime::fatal_error(std::string_view message, std::optional<int> code) {
   ++suppression_;  // for good
-  const std::wstring text = gbk_to_wide(fatal::error_box_text(message, code));
-  const std::wstring caption = gbk_to_wide(kFatalErrorCaption);
+  const std::wstring text = gb18030_to_wide(fatal::error_box_text(message, code));
+  const std::wstring caption = gb18030_to_wide(kFatalErrorCaption);
   MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
   ExitProcess(static_cast<UINT>(-1));
 }

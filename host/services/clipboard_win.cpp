@@ -45,11 +45,11 @@ Text clipboard_text() {
   if (!lock.data()) return {};
   const std::size_t capacity = GlobalSize(data) / sizeof(wchar_t);
   const auto* wide = static_cast<const wchar_t*>(lock.data());
-  return wide_to_gbk(std::wstring_view(wide, wcsnlen(wide, capacity)));
+  return wide_to_gb18030(std::wstring_view(wide, wcsnlen(wide, capacity)));
 }
 
 bool set_clipboard_text(const Text& text) {
-  const std::wstring wide = gbk_to_wide(text);
+  const std::wstring wide = gb18030_to_wide(text);
   const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
   OwnedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
   if (!memory) return false;

@@ -68,11 +68,11 @@ bool can_write_to(const std::wstring& target) {
 
 }  // namespace
 
-Text program_directory() { return wide_to_gbk(program_directory_wide()); }
+Text program_directory() { return wide_to_gb18030(program_directory_wide()); }
 
 std::optional<Bytes> read_whole_file(const Text& file_name) {
   if (!is_usable_name(file_name)) return std::nullopt;
-  const OwnedFile file(CreateFileW(gbk_to_wide(file_name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  const OwnedFile file(CreateFileW(gb18030_to_wide(file_name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) {
     const DWORD error = GetLastError();
@@ -106,7 +106,7 @@ std::optional<Bytes> read_whole_file(const Text& file_name) {
 // or the new ones, never no file; at worst a temporary file stays beside it.
 bool write_file(const Text& file_name, std::span<const std::span<const std::uint8_t>> parts) {
   if (!is_usable_name(file_name)) return false;
-  const std::wstring target = gbk_to_wide(file_name);
+  const std::wstring target = gb18030_to_wide(file_name);
   if (target.empty()) return false;
   const DWORD attributes = GetFileAttributesW(target.c_str());
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;

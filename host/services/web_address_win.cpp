@@ -8,7 +8,7 @@ namespace host {
 void open_web_address(const Text& address) {
   const auto shell_execute = loaded_functions().ShellExecuteW;
   if (address.empty() || !shell_execute) return;
-  const std::wstring wide = gbk_to_wide(address);
+  const std::wstring wide = gb18030_to_wide(address);
   shell_execute(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

@@ -3,7 +3,6 @@
 #include <commdlg.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,17 +20,13 @@ namespace dialog_prop = prop::dialog;
 // Room for the longest path the system takes (\\?\ paths of 32767 characters).
 constexpr std::size_t kPathCapacity = 32768;
 
-constexpr std::string_view kUnusableNameCaption = "Verbrook";
-constexpr std::string_view kUnusableNameText =
-    "所选文件的名称或路径中含有本程序无法使用的字符。\r\n请另选一个文件或改用其他名称。";
-
 // Descriptions and patterns, each ended by a NUL, the list by a second NUL.
 std::wstring filter_list(const std::vector<FilterEntry>& entries) {
   std::wstring list;
   for (const FilterEntry& entry : entries) {
-    list += gbk_to_wide(entry.description);
+    list += gb18030_to_wide(entry.description);
     list += L'\0';
-    list += gbk_to_wide(entry.pattern);
+    list += gb18030_to_wide(entry.pattern);
     list += L'\0';
   }
   if (!list.empty()) list += L'\0';
@@ -62,44 +57,30 @@ bool run_file_dialog(Unit& dialog, HWND owner, bool save) {
   const PropertyStore& properties = dialog.properties();
   const std::vector<FilterEntry> entries = filter_entries(properties.get_text(dialog_prop::kFilter));
   const std::wstring filter = filter_list(entries);
-  const std::wstring title = gbk_to_wide(properties.get_text(dialog_prop::kTitle));
+  const std::wstring title = gb18030_to_wide(properties.get_text(dialog_prop::kTitle));
   const std::wstring default_extension =
-      gbk_to_wide(default_extension_of(properties.get_text(dialog_prop::kDefaultExtension)));
+      gb18030_to_wide(default_extension_of(properties.get_text(dialog_prop::kDefaultExtension)));
   // A proposed name with a folder makes the dialog start in that folder.
-  std::wstring proposed_name = gbk_to_wide(properties.get_text(dialog_prop::kFileName));
-  std::wstring initial_dir = gbk_to_wide(properties.get_text(dialog_prop::kInitialDir));
+  const std::wstring proposed_name = gb18030_to_wide(properties.get_text(dialog_prop::kFileName));
+  const std::wstring initial_dir = gb18030_to_wide(properties.get_text(dialog_prop::kInitialDir));
   std::vector<wchar_t> path(kPathCapacity, L'\0');
-  for (;;) {
-    std::fill(path.begin(), path.end(), L'\0');
-    if (proposed_name.size() < path.size())
-      std::copy(proposed_name.begin(), proposed_name.end(), path.begin());
-    OPENFILENAMEW settings{};
-    settings.lStructSize = sizeof settings;
-    settings.hwndOwner = owner;
-    settings.lpstrFilter = or_null(filter);
-    settings.nFilterIndex = filter_number(properties.get_int(dialog_prop::kFilterIndex), entries.size());
-    settings.lpstrFile = path.data();
-    settings.nMaxFile = static_cast<DWORD>(path.size());
-    settings.lpstrInitialDir = or_null(initial_dir);
-    settings.lpstrTitle = or_null(title);
-    settings.lpstrDefExt = or_null(default_extension);
-    settings.Flags = file_dialog_flags(dialog, save);
-    const auto show = save ? loaded_functions().GetSaveFileNameW : loaded_functions().GetOpenFileNameW;
-    if (!show || !show(&settings)) return false;
-    const std::wstring chosen(path.data());
-    if (const std::optional<Text> gbk = wide_to_gbk_exact(chosen)) {
-      dialog.write(dialog_prop::kFileName, -1, *gbk);
-      return true;
-    }
-    // Every text of the program is GBK: a path with a character GBK lacks
-    // could not be opened or saved again. The writer is told and chooses
-    // anew, starting in the folder just chosen.
-    const std::wstring text = gbk_to_wide(kUnusableNameText);
-    const std::wstring caption = gbk_to_wide(kUnusableNameCaption);
-    MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
-    proposed_name.clear();
-    initial_dir = chosen.substr(0, settings.nFileOffset);
-  }
+  if (proposed_name.size() < path.size()) std::copy(proposed_name.begin(), proposed_name.end(), path.begin());
+  OPENFILENAMEW settings{};
+  settings.lStructSize = sizeof settings;
+  settings.hwndOwner = owner;
+  settings.lpstrFilter = or_null(filter);
+  settings.nFilterIndex = filter_number(properties.get_int(dialog_prop::kFilterIndex), entries.size());
+  settings.lpstrFile = path.data();
+  settings.nMaxFile = static_cast<DWORD>(path.size());
+  settings.lpstrInitialDir = or_null(initial_dir);
+  settings.lpstrTitle = or_null(title);
+  settings.lpstrDefExt = or_null(default_extension);
+  settings.Flags = file_dialog_flags(dialog, save);
+  const auto show = save ? loaded_functions().GetSaveFileNameW : loaded_functions().GetOpenFileNameW;
+  if (!show || !show(&settings)) return false;
+  // Every name the dialog gives has a text that names the same file.
+  dialog.write(dialog_prop::kFileName, -1, wide_to_gb18030(path.data()));
+  return true;
 }
 
 }  // namespace host

@@ -27,7 +27,7 @@ LOGFONTW initial_font(const PropertyStore& properties, int dpi) {
   font.lfUnderline = properties.get_bool(dialog_prop::kUnderline);
   font.lfStrikeOut = properties.get_bool(dialog_prop::kStrikeOut);
   font.lfCharSet = DEFAULT_CHARSET;
-  const std::wstring face = gbk_to_wide(properties.get_text(dialog_prop::kFontName));
+  const std::wstring face = gb18030_to_wide(properties.get_text(dialog_prop::kFontName));
   std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), font.lfFaceName);
   return font;
 }
@@ -48,9 +48,7 @@ bool run_font_dialog(Unit& dialog, HWND owner) {
   const auto choose_font = loaded_functions().ChooseFontW;
   if (!choose_font || !choose_font(&settings)) return false;
 
-  // A face name GBK cannot hold is not taken; the previous one stays.
-  if (const std::optional<Text> face = wide_to_gbk_exact(font.lfFaceName))
-    dialog.write(dialog_prop::kFontName, -1, *face);
+  dialog.write(dialog_prop::kFontName, -1, wide_to_gb18030(font.lfFaceName));
   dialog.write(dialog_prop::kFontSize, -1, points_of_tenths(settings.iPointSize));
   dialog.write(dialog_prop::kBold, -1, font.lfWeight >= FW_SEMIBOLD);
   dialog.write(dialog_prop::kItalic, -1, font.lfItalic != 0);

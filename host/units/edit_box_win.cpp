@@ -8,7 +8,7 @@
 #include "host/services/encoding_win.h"
 #include "host/units/edit_control_win.h"
 #include "host/units/frames.h"
-#include "host/units/gbk_positions.h"
+#include "host/units/text_positions.h"
 
 namespace host {
 namespace {
@@ -75,17 +75,17 @@ LOGFONTW logical_font_of(const FontFields& fields) {
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = PROOF_QUALITY;
   font.lfPitchAndFamily = 0;
-  const std::wstring face = gbk_to_wide(fields.face);
+  const std::wstring face = gb18030_to_wide(fields.face);
   wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
   return font;
 }
 
-std::int32_t byte_length(std::wstring_view text) { return static_cast<std::int32_t>(wide_to_gbk(text).size()); }
+std::int32_t byte_length(std::wstring_view text) { return static_cast<std::int32_t>(wide_to_gb18030(text).size()); }
 
 // A text value is converted where it lies: a document is megabytes.
 std::wstring wide_text_of(const Value& value) {
-  if (const Text* text = std::get_if<Text>(&value)) return gbk_to_wide(*text);
-  return gbk_to_wide(to_text(value));
+  if (const Text* text = std::get_if<Text>(&value)) return gb18030_to_wide(*text);
+  return gb18030_to_wide(to_text(value));
 }
 
 }  // namespace
@@ -95,13 +95,13 @@ EditBoxUnit::EditBoxUnit(const UnitDefinition& definition, HWND parent, int dpi)
   DWORD extended_style = 0;
   add_edge_styles(edit_edge(properties_.get_int(edit::kBorder)), style, extended_style);
   const Geometry& place = definition.geometry;
-  const std::wstring content = gbk_to_wide(properties_.get_text(edit::kContent));
+  const std::wstring content = gb18030_to_wide(properties_.get_text(edit::kContent));
   window_.reset(CreateWindowExW(extended_style, L"EDIT", content.c_str(), style, place.left, place.top, place.width,
                                 place.height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id() & 0xFFFF)),
                                 GetModuleHandleW(nullptr), nullptr));
   if (!window_) return;
   const EditControl control(window_.get());
-  const std::wstring mask = gbk_to_wide(properties_.get_text(edit::kPasswordChar));
+  const std::wstring mask = gb18030_to_wide(properties_.get_text(edit::kPasswordChar));
   if (!mask.empty()) control.set_password_char(mask.front());
   control.set_limit(static_cast<DWORD>(std::max(0, properties_.get_int(edit::kMaxLength))));
   apply_back_colour();
@@ -114,7 +114,7 @@ Value EditBoxUnit::read(int index, int array_index) const {
   if (!window_) return Unit::read(index, array_index);
   const EditControl control(window_.get());
   switch (index) {
-    case edit::kContent: return wide_to_gbk(control.text());
+    case edit::kContent: return wide_to_gb18030(control.text());
     case edit::kFont: return read_font_field(properties_.font(), array_index, dpi_);
     case edit::kSelStart:
     case edit::kSelLength:
@@ -126,7 +126,7 @@ Value EditBoxUnit::read(int index, int array_index) const {
       const std::wstring_view view(text);
       if (index == edit::kSelStart) return byte_length(view.substr(0, start));
       if (index == edit::kSelLength) return byte_length(view.substr(start, end - start));
-      return wide_to_gbk(view.substr(start, end - start));
+      return wide_to_gb18030(view.substr(start, end - start));
     }
     default: return Unit::read(index, array_index);
   }
@@ -180,7 +180,7 @@ void EditBoxUnit::append(const Text& text) {
   const auto end = static_cast<DWORD>(control.length());
   control.select(end, end);
   control.scroll_caret_into_view();
-  control.replace_selection(gbk_to_wide(text));
+  control.replace_selection(gb18030_to_wide(text));
 }
 
 void EditBoxUnit::apply_font() {
@@ -199,7 +199,7 @@ void EditBoxUnit::apply_back_colour() {
 
 void EditBoxUnit::set_selection_start(std::int32_t byte_position) {
   const EditControl control(window_.get());
-  const Text content = wide_to_gbk(control.text());
+  const Text content = wide_to_gb18030(control.text());
   const auto start = static_cast<DWORD>(utf16_offset_of_byte(content, static_cast<std::size_t>(std::max(0, byte_position))));
   control.select(start, start);
   control.scroll_caret_into_view();
@@ -209,8 +209,8 @@ void EditBoxUnit::set_selection_length(std::int32_t length) {
   const EditControl control(window_.get());
   const std::wstring text = control.text();
   const DWORD start = std::min<DWORD>(control.selection().start, static_cast<DWORD>(text.size()));
-  const Text content = wide_to_gbk(text);
-  const std::size_t start_byte = wide_to_gbk(std::wstring_view(text).substr(0, start)).size();
+  const Text content = wide_to_gb18030(text);
+  const std::size_t start_byte = wide_to_gb18030(std::wstring_view(text).substr(0, start)).size();
   const std::size_t end_byte = start_byte + static_cast<std::size_t>(std::max(0, length));
   control.select(start, static_cast<DWORD>(utf16_offset_of_byte(content, end_byte)));
   control.scroll_caret_into_view();

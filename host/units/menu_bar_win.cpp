@@ -10,7 +10,7 @@ OwnedMenu create_menu(const std::vector<MenuNode>& nodes, bool popup) {
   OwnedMenu menu(popup ? CreatePopupMenu() : CreateMenu());
   if (!menu) return menu;
   for (const MenuNode& node : nodes) {
-    const std::wstring text = gbk_to_wide(node.text);
+    const std::wstring text = gb18030_to_wide(node.text);
     const UINT greyed = node.greyed ? MF_GRAYED : MF_ENABLED;
     switch (node.kind) {
       case MenuNode::Kind::Separator: AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr); break;

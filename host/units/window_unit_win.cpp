@@ -8,14 +8,14 @@ namespace host {
 WindowUnit::WindowUnit(const UnitDefinition& definition) : Unit(definition) { apply_back_colour(); }
 
 Value WindowUnit::read(int index, int array_index) const {
-  if (index == prop::window::kCaption && window_) return wide_to_gbk(window_text(window_));
+  if (index == prop::window::kCaption && window_) return wide_to_gb18030(window_text(window_));
   return Unit::read(index, array_index);
 }
 
 void WindowUnit::write(int index, int array_index, const Value& value) {
   if (index == prop::window::kCaption) {
     properties_.set(index, value);
-    if (window_) SetWindowTextW(window_, gbk_to_wide(properties_.get_text(index)).c_str());
+    if (window_) SetWindowTextW(window_, gb18030_to_wide(properties_.get_text(index)).c_str());
   } else if (index == prop::window::kBackColor) {
     if (properties_.set(index, value)) apply_back_colour();
   } else {

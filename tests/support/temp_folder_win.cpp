@@ -29,9 +29,9 @@ std::optional<std::string> file_text(const std::string& gbk_path) {
   return text;
 }
 
-std::filesystem::path native_path(std::string_view gbk_path) { return std::filesystem::path(host::gbk_to_wide(gbk_path)); }
+std::filesystem::path native_path(std::string_view gbk_path) { return std::filesystem::path(host::gb18030_to_wide(gbk_path)); }
 
-std::string gbk_path(const std::filesystem::path& path) { return host::wide_to_gbk(path.wstring()); }
+std::string gbk_path(const std::filesystem::path& path) { return host::wide_to_gb18030(path.wstring()); }
 
 unsigned long process_id() { return GetCurrentProcessId(); }
 

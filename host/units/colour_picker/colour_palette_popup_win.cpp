@@ -85,7 +85,7 @@ void ColourPalettePopup::add_tooltips() {
   if (!tooltip_) return;  // the palette works without its tooltips
   const auto colours = palette_colours();
   for (int index = 0; index < kPaletteColourCount; ++index) {
-    std::wstring name = gbk_to_wide(colours[static_cast<std::size_t>(index)].name);
+    std::wstring name = gb18030_to_wide(colours[static_cast<std::size_t>(index)].name);
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every version of the control
     tool.uFlags = TTF_SUBCLASS;
@@ -231,7 +231,7 @@ void ColourPalettePopup::draw_more_colours(HDC dc) const {
     fill(dc, {middle_x, middle_y, inside.right, inside.bottom}, RGB(0, 0, 255));
   }
   RECT text_area = rect_of({sample.right + layout_.scaled(2), row.top, row.right - layout_.scaled(4), row.bottom});
-  const std::wstring caption = gbk_to_wide(kMoreColoursCaption);
+  const std::wstring caption = gb18030_to_wide(kMoreColoursCaption);
   HGDIOBJ previous_font = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));

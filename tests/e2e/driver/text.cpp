@@ -4,9 +4,9 @@
 
 namespace e2e {
 
-std::wstring wide(std::string_view gbk_text) { return host::gbk_to_wide(gbk_text); }
+std::wstring wide(std::string_view gbk_text) { return host::gb18030_to_wide(gbk_text); }
 
-std::string gbk(std::wstring_view wide_text) { return host::wide_to_gbk(wide_text); }
+std::string gbk(std::wstring_view wide_text) { return host::wide_to_gb18030(wide_text); }
 
 std::string readable(std::wstring_view wide_text) {
   std::string utf8;

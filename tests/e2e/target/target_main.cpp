@@ -124,7 +124,7 @@ void copy_as_gbk(HWND window) {
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   GetWindowTextW(edit_box(window), text.data(), length + 1);
   text.resize(static_cast<std::size_t>(length));
-  const std::string bytes = host::wide_to_gbk(text);
+  const std::string bytes = host::wide_to_gb18030(text);
   if (!OpenClipboard(window)) return;
   EmptyClipboard();
   if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1)) {

@@ -224,12 +224,12 @@ TEST_F(ColourPicker, EveryCellHasItsNameAsTooltip) {
     const auto cell = static_cast<int>(tool.uId);
     ASSERT_GE(cell, 0);
     ASSERT_LT(cell, kPaletteColourCount);
-    EXPECT_EQ(text, gbk_to_wide(colours[static_cast<std::size_t>(cell)].name)) << cell;
+    EXPECT_EQ(text, gb18030_to_wide(colours[static_cast<std::size_t>(cell)].name)) << cell;
     const PaletteRect area = layout.cell(cell);
     EXPECT_EQ(tool.rect.left, area.left) << cell;
     EXPECT_EQ(tool.rect.bottom, area.bottom) << cell;
   }
-  EXPECT_EQ(gbk_to_wide(colours[0].name), L"黑色");
+  EXPECT_EQ(gb18030_to_wide(colours[0].name), L"黑色");
   press_keys(palette, {VK_ESCAPE});
 }
 

@@ -191,7 +191,7 @@ TEST(FatalErrors, EachIsReportedInABoxAndEndsWithMinusOne) {
       {L"unit_service", L"运行时出错!\r\n\r\n错误信息：指定窗口或窗口组件不存在或尚未载入\r\n"},
   };
   for (const auto& [scenario, text] : cases) {
-    SCOPED_TRACE(wide_to_gbk(scenario));
+    SCOPED_TRACE(wide_to_gb18030(scenario));
     const ChildOutcome outcome = run_child(scenario);
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(outcome.exit_code, kFatalExitCode);

@@ -98,7 +98,7 @@ TEST(ProgramDirectory, IsTheFolderOfTheProgramWithoutBackslash) {
   ASSERT_FALSE(folder.empty());
   EXPECT_NE(folder.back(), '\\');
   const std::wstring expected = module_path().substr(0, module_path().rfind(L'\\'));
-  EXPECT_EQ(gbk_to_wide(folder), expected);
+  EXPECT_EQ(gb18030_to_wide(folder), expected);
 }
 
 TEST(ReadFile, MissingAndZeroByteFiles) {

@@ -7,7 +7,7 @@
 namespace app {
 namespace {
 
-double count_of(std::string_view text) { return static_cast<double>(host::space_free_length(text)) / 2.0; }
+double count_of(std::string_view text) { return static_cast<double>(host::counted_length(text)) / 2.0; }
 
 }  // namespace
 
@@ -52,10 +52,10 @@ void Statistics::resync_on_backspace() {
     // Line breaks went some other way (a cut selection): count afresh up to
     // the start of the last line.
     paragraph_break_count_ = static_cast<std::int32_t>(static_cast<double>(lines) - 1.0);
-    const double whole = static_cast<double>(host::space_free_length(content));
+    const double whole = static_cast<double>(host::counted_length(content));
     // No line at all (an empty document) measures as an empty last line.
     const double last_line =
-        lines > 0 ? static_cast<double>(host::space_free_length(last_split_lines_.members.back())) : 0.0;
+        lines > 0 ? static_cast<double>(host::counted_length(last_split_lines_.members.back())) : 0.0;
     count_at_paragraph_start_ =
         static_cast<float>((whole - last_line) / 2.0 + static_cast<double>(paragraph_break_count_));
   }

@@ -9,22 +9,26 @@
 #endif
 #include <immintrin.h>
 
-// Instead of stepping byte by byte, each 64-byte block becomes three bit masks
-// (bytes >= 0x80, spaces, A1 bytes). From the first one a few integer
+// Instead of stepping byte by byte, each 64-byte block becomes four bit masks
+// (bytes >= 0x80, spaces, A1 bytes, digits). From the first one a few integer
 // operations find the second bytes of double-byte characters, and the removed
 // bytes are then counted with popcount: spaces that are not second bytes, the
-// A1 A1 pairs whose second A1 is a second byte, and a final lead byte.
+// A1 A1 pairs whose second A1 is a second byte, and a final lead byte. The
+// digits that are second bytes are counted too.
 
 namespace host::space_count {
 namespace {
 
 constexpr unsigned char kSpace = 0x20;
 constexpr unsigned char kA1 = 0xA1;  // A1 A1 is the full-width space
+constexpr unsigned char kZero = 0x30;
+constexpr unsigned char kNine = 0x39;
 
 struct BlockMasks {
   std::uint64_t high = 0;
   std::uint64_t space = 0;
   std::uint64_t a1 = 0;
+  std::uint64_t digit = 0;
 };
 
 // A byte is the second half of a double-byte character exactly when an
@@ -51,19 +55,21 @@ class Counter {
     const std::uint64_t a1_before = (masks.a1 << 1) | last_a1_;
     removed_ += std::popcount(masks.space & ~trail_);
     removed_ += 2 * std::popcount(trail_ & masks.a1 & a1_before);
+    digit_trails_ += std::popcount(trail_ & masks.digit);
     last_a1_ = masks.a1 >> 63;
   }
 
   // The last block is padded with zero bytes, which are neither spaces nor
   // lead bytes; a second-byte mark on the first padding byte means that the
   // text ended on a lead byte.
-  std::size_t removed_with_tail(const BlockMasks& tail, std::size_t tail_size) {
+  Counts counts_with_tail(const BlockMasks& tail, std::size_t tail_size) {
     add(tail);
-    return removed_ + ((trail_ >> tail_size) & 1);
+    return {removed_ + ((trail_ >> tail_size) & 1), digit_trails_};
   }
 
  private:
   std::size_t removed_ = 0;
+  std::size_t digit_trails_ = 0;
   bool trail_in_ = false;
   std::uint64_t last_a1_ = 0;  // whether the byte before the block is A1
   std::uint64_t trail_ = 0;
@@ -72,7 +78,7 @@ class Counter {
 // Both counters run this loop with their own block classifier; it is inlined
 // into each so that it is compiled for that counter's instruction set.
 template <class Classify>
-[[gnu::always_inline]] inline std::size_t count_removed(std::string_view text, Classify classify) {
+[[gnu::always_inline]] inline Counts count_blocks(std::string_view text, Classify classify) {
   const auto* data = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t full_blocks = text.size() / 64;
   Counter counter;
@@ -80,7 +86,7 @@ template <class Classify>
   alignas(32) unsigned char tail[64] = {};
   const std::size_t tail_size = text.size() % 64;
   if (tail_size != 0) std::memcpy(tail, data + 64 * full_blocks, tail_size);
-  return counter.removed_with_tail(classify(tail), tail_size);
+  return counter.counts_with_tail(classify(tail), tail_size);
 }
 
 [[gnu::always_inline]] inline BlockMasks classify_sse2(const unsigned char* block) {
@@ -92,13 +98,25 @@ template <class Classify>
     return mask(a) | mask(b) << 16 | mask(c) << 32 | mask(d) << 48;
   };
   const auto equal = [](__m128i x, unsigned char byte) { return _mm_cmpeq_epi8(x, _mm_set1_epi8(static_cast<char>(byte))); };
+  // Digits are positive as signed bytes; bytes >= 0x80 are negative.
+  const auto digit = [](__m128i x) {
+    return _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(static_cast<char>(kZero - 1))),
+                         _mm_cmplt_epi8(x, _mm_set1_epi8(static_cast<char>(kNine + 1))));
+  };
   return {bits(x0, x1, x2, x3), bits(equal(x0, kSpace), equal(x1, kSpace), equal(x2, kSpace), equal(x3, kSpace)),
-          bits(equal(x0, kA1), equal(x1, kA1), equal(x2, kA1), equal(x3, kA1))};
+          bits(equal(x0, kA1), equal(x1, kA1), equal(x2, kA1), equal(x3, kA1)),
+          bits(digit(x0), digit(x1), digit(x2), digit(x3))};
 }
 
 [[gnu::target("avx2"), gnu::always_inline]] inline std::uint64_t mask_avx2(__m256i low, __m256i high) {
   return std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(low))} |
          std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(high))} << 32;
+}
+
+// Digits are positive as signed bytes; bytes >= 0x80 are negative.
+[[gnu::target("avx2"), gnu::always_inline]] inline __m256i digits_avx2(__m256i x) {
+  return _mm256_and_si256(_mm256_cmpgt_epi8(x, _mm256_set1_epi8(static_cast<char>(kZero - 1))),
+                          _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(kNine + 1)), x));
 }
 
 [[gnu::target("avx2"), gnu::always_inline]] inline BlockMasks classify_avx2(const unsigned char* block) {
@@ -107,15 +125,15 @@ template <class Classify>
   const __m256i space = _mm256_set1_epi8(static_cast<char>(kSpace));
   const __m256i a1 = _mm256_set1_epi8(static_cast<char>(kA1));
   return {mask_avx2(x0, x1), mask_avx2(_mm256_cmpeq_epi8(x0, space), _mm256_cmpeq_epi8(x1, space)),
-          mask_avx2(_mm256_cmpeq_epi8(x0, a1), _mm256_cmpeq_epi8(x1, a1))};
+          mask_avx2(_mm256_cmpeq_epi8(x0, a1), _mm256_cmpeq_epi8(x1, a1)), mask_avx2(digits_avx2(x0), digits_avx2(x1))};
 }
 
 }  // namespace
 
-std::size_t removed_bytes_sse2(std::string_view text) { return count_removed(text, classify_sse2); }
+Counts counts_sse2(std::string_view text) { return count_blocks(text, classify_sse2); }
 
-[[gnu::target("avx2,popcnt")]] std::size_t removed_bytes_avx2(std::string_view text) {
-  return count_removed(text, [](const unsigned char* block) __attribute__((target("avx2,popcnt"))) { return classify_avx2(block); });
+[[gnu::target("avx2,popcnt")]] Counts counts_avx2(std::string_view text) {
+  return count_blocks(text, [](const unsigned char* block) __attribute__((target("avx2,popcnt"))) { return classify_avx2(block); });
 }
 
 bool cpu_has_avx2() {

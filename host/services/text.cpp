@@ -53,12 +53,21 @@ Text remove_all_spaces(std::string_view text) {
   return result;
 }
 
-// The statistics count whole documents with this, so it runs block-wise
+namespace {
+
+// The statistics count whole documents with these, so they run block-wise
 // counters instead of stepping byte by byte.
-std::size_t space_free_length(std::string_view text) {
-  const std::size_t removed =
-      space_count::cpu_has_avx2() ? space_count::removed_bytes_avx2(text) : space_count::removed_bytes_sse2(text);
-  return text.size() - removed;
+space_count::Counts space_counts(std::string_view text) {
+  return space_count::cpu_has_avx2() ? space_count::counts_avx2(text) : space_count::counts_sse2(text);
+}
+
+}  // namespace
+
+std::size_t space_free_length(std::string_view text) { return text.size() - space_counts(text).removed; }
+
+std::size_t counted_length(std::string_view text) {
+  const space_count::Counts counts = space_counts(text);
+  return text.size() - counts.removed - counts.digit_trails;
 }
 
 // An empty text or a maximum of 0 gives no members, an empty delimiter the

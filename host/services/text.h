@@ -28,6 +28,12 @@ Text remove_all_spaces(std::string_view text);
 // The byte length remove_all_spaces would give, without building the text.
 std::size_t space_free_length(std::string_view text);
 
+// The length the statistics count in: space_free_length without the two
+// digits of each four-byte character, so that a character GBK lacks weighs
+// two bytes, like a Chinese character (a lead byte and a digit that are no
+// whole character weigh one).
+std::size_t counted_length(std::string_view text);
+
 // Splits at every occurrence of the delimiter (default ","), with at most
 // `maximum` members when one is given. See the implementation for the rules on
 // empty and trailing pieces.

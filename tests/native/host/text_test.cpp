@@ -47,16 +47,36 @@ const SpaceCase kSpaceCases[] = {
     {"x\xb0\xa1\xa1\xa1y", "x\xb0\xa1y"},  // B0 A1 then a full-width space
 };
 
-// Each block-wise counter must agree with the byte-wise removal everywhere,
+// Digits that follow a lead byte (>= 0x80), walked byte by byte as
+// remove_all_spaces walks.
+std::size_t digit_trails(std::string_view text) {
+  std::size_t digits = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80 || i + 1 == text.size()) {
+      ++i;
+      continue;
+    }
+    if (text[i + 1] >= '0' && text[i + 1] <= '9') ++digits;
+    i += 2;
+  }
+  return digits;
+}
+
+// Each block-wise counter must agree with the byte-wise walks everywhere,
 // including characters that straddle the 64-byte blocks and long runs of
 // high bytes whose pairing is carried from block to block.
 void expect_counters_agree(std::string_view text) {
-  const std::size_t removed = text.size() - remove_all_spaces(text).size();
-  ASSERT_EQ(space_count::removed_bytes_sse2(text), removed) << testing::PrintToString(text);
+  const space_count::Counts expected{text.size() - remove_all_spaces(text).size(), digit_trails(text)};
+  const space_count::Counts sse2 = space_count::counts_sse2(text);
+  ASSERT_EQ(sse2.removed, expected.removed) << testing::PrintToString(text);
+  ASSERT_EQ(sse2.digit_trails, expected.digit_trails) << testing::PrintToString(text);
   if (space_count::cpu_has_avx2()) {
-    ASSERT_EQ(space_count::removed_bytes_avx2(text), removed);
+    const space_count::Counts avx2 = space_count::counts_avx2(text);
+    ASSERT_EQ(avx2.removed, expected.removed);
+    ASSERT_EQ(avx2.digit_trails, expected.digit_trails);
   }
-  ASSERT_EQ(space_free_length(text), text.size() - removed);
+  ASSERT_EQ(space_free_length(text), text.size() - expected.removed);
+  ASSERT_EQ(counted_length(text), text.size() - expected.removed - expected.digit_trails);
 }
 
 TEST(RemoveAllSpaces, DropsBothWidthsDoubleByteAware) {
@@ -67,7 +87,7 @@ TEST(RemoveAllSpaces, DropsBothWidthsDoubleByteAware) {
 }
 
 TEST(SpaceFreeLength, AgreesWithRemoveAllSpacesOnRandomTexts) {
-  constexpr unsigned char kAlphabet[] = {0x20, 0xA1, 0xA1, 0x81, 0xC4, 'a', 0x40, 0x00, 0xFF, '\r', '\n'};
+  constexpr unsigned char kAlphabet[] = {0x20, 0xA1, 0xA1, 0x81, 0xC4, 'a', 0x40, 0x00, 0xFF, '\r', '\n', '0', '9'};
   std::mt19937 random(2024);
   for (int round = 0; round < 3000; ++round) {
     const std::size_t size = random() % 300;
@@ -78,6 +98,13 @@ TEST(SpaceFreeLength, AgreesWithRemoveAllSpacesOnRandomTexts) {
     }
     expect_counters_agree(text);
   }
+}
+
+// A character GBK lacks weighs two bytes, like a Chinese character.
+TEST(CountedLength, FourByteCharactersWeighTwo) {
+  EXPECT_EQ(counted_length("\xc4\xe3" "\x95\x32\x82\x36" " a1"), 6u);  // 你, U+20000, space, a, 1
+  EXPECT_EQ(counted_length("\x81\x30\x81\x30\x81\x30\x81\x30"), 4u);
+  EXPECT_EQ(space_free_length("\x95\x32\x82\x36"), 4u);
 }
 
 TEST(SpaceFreeLength, LongTextsAcrossBlocks) {

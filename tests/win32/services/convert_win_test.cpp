@@ -28,9 +28,9 @@ TEST(SpaceCount, BothCountersAgreeIn32Bits) {
   for (int i = 0; i < 500; ++i) text += (i % 7 == 0) ? "\xa1\xa1" : (i % 5 == 0) ? " " : "你";
   text += "\x81";
   const std::size_t removed = text.size() - remove_all_spaces(text).size();
-  EXPECT_EQ(space_count::removed_bytes_sse2(text), removed);
+  EXPECT_EQ(space_count::counts_sse2(text).removed, removed);
   if (space_count::cpu_has_avx2()) {
-    EXPECT_EQ(space_count::removed_bytes_avx2(text), removed);
+    EXPECT_EQ(space_count::counts_avx2(text).removed, removed);
   }
   EXPECT_EQ(space_free_length(text), text.size() - removed);
 }

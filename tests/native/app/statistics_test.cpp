@@ -81,7 +81,7 @@ TEST_F(StatisticsTest, TotalCounts) {
       {"a line break from a file counts 1", "你好\r\n世界", "5"},
       {"tabs count", "\t", "0.5"},
       // 𠀀 and 😀, which GBK lacks, in their four-byte forms: one each.
-      {"characters outside GBK count 1", "\x95\x32\x82\x36\x94\x39\xFC\x36a", "2.5"},
+      {"characters outside GBK count 1", "\x95\x32\x82\x36\x94\x39\xFC\x36" "a", "2.5"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

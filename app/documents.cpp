@@ -21,9 +21,9 @@ host::Text Documents::content() { return properties_.text(kEditBox, host::prop::
 
 host::Text Documents::current_file_name() { return properties_.text(kCommonDialog, host::prop::dialog::kFileName); }
 
-// Raw bytes up to the first zero byte; a file that cannot be read is empty.
-host::Text Documents::read_text_file(const host::Text& file_name) {
-  return host::to_text(host_.read_file(file_name));
+host::Document Documents::read_document(const host::Text& file_name) {
+  const host::Bytes bytes = host_.read_file(file_name);
+  return host::read_document(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 bool Documents::run_file_dialog(int kind) {
@@ -35,8 +35,8 @@ bool Documents::run_file_dialog(int kind) {
 
 Documents::ChangeCheck Documents::check_for_changes() {
   if (content().empty()) return ChangeCheck::Settled;
-  const host::Text on_disk = read_text_file(current_file_name());
-  if (host::compare_texts(content(), on_disk, true) == 0) return ChangeCheck::Settled;
+  const host::Document on_disk = read_document(current_file_name());
+  if (host::compare_texts(content(), on_disk.text, true) == 0) return ChangeCheck::Settled;
   const int answer = host_.message_box(
       "程序检测到 您的文档\r\n\r\n已发生更改 尚未保存\r\n\r\n是否对当前文档进行保存？", kYesNo, "提示：");
   if (answer != kResultYes) return ChangeCheck::Settled;
@@ -48,6 +48,7 @@ void Documents::new_document() {
   // on screen rather than throw it away.
   if (check_for_changes() == ChangeCheck::NotSaved) return;
   properties_.set(kEditBox, host::prop::edit::kContent, host::Text{});
+  encoding_ = host::DocumentEncoding::Gb18030;
 }
 
 bool Documents::save_document() {
@@ -55,10 +56,13 @@ bool Documents::save_document() {
     host_.message_box("注意文档未保存&&", kOk, "提醒：");
     return false;
   }
-  // The content's own bytes go to the file (the bytes to_byte_array would
-  // give), without copying a document of megabytes once more.
+  // In the program's own encoding the content's bytes go to the file as they
+  // are, without copying a document of megabytes once more.
   const host::Text text = content();
-  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  const std::string converted =
+      encoding_ == host::DocumentEncoding::Gb18030 ? std::string() : host::document_bytes(text, encoding_);
+  const std::string& file_text = encoding_ == host::DocumentEncoding::Gb18030 ? text : converted;
+  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(file_text.data()), file_text.size());
   const host::Text file_name = current_file_name();
   if (!host_.write_file(file_name, bytes)) {
     // The file is replaced as a whole or not at all, so the old one is intact.
@@ -81,12 +85,15 @@ void Documents::open_document() {
   }
   if (!run_file_dialog(host::prop::dialog::kKindOpen)) return;
   if (had_text) properties_.set(kEditBox, host::prop::edit::kContent, host::Text{});
-  properties_.set(kEditBox, host::prop::edit::kContent, read_text_file(current_file_name()));
+  host::Document document = read_document(current_file_name());
+  encoding_ = document.encoding;
+  properties_.set(kEditBox, host::prop::edit::kContent, std::move(document.text));
 }
 
+// The appended file's text joins the document, which keeps its own encoding.
 void Documents::append_document() {
   if (!run_file_dialog(host::prop::dialog::kKindOpen)) return;
-  host_.append_text(kEditBox, read_text_file(current_file_name()));
+  host_.append_text(kEditBox, read_document(current_file_name()).text);
 }
 
 host::HandlerResult Documents::confirm_exit() {

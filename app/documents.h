@@ -1,12 +1,14 @@
 // The document commands: new, save, open, append, and the confirmation asked
 // when the main window is closed. There is no modified flag: the document
 // counts as changed when it differs from the file the common dialog last
-// named.
+// named. A document keeps the encoding its file was opened in (GB18030 for a
+// new one) and is saved in it.
 #pragma once
 
 #include "app/unit_properties.h"
 #include "host/forms/handlers.h"
 #include "host/host_api.h"
+#include "host/services/document_encoding.h"
 
 namespace app {
 
@@ -32,12 +34,15 @@ class Documents {
   ChangeCheck check_for_changes();
   // Sets the common dialog's kind and start folder, then runs it.
   bool run_file_dialog(int kind);
-  host::Text read_text_file(const host::Text& file_name);
+  // The file's text in the encoding it is in; a file that cannot be read is
+  // an empty GB18030 one.
+  host::Document read_document(const host::Text& file_name);
   host::Text current_file_name();
   host::Text content();
 
   host::HostApi& host_;
   UnitProperties properties_;
+  host::DocumentEncoding encoding_ = host::DocumentEncoding::Gb18030;
 };
 
 }  // namespace app

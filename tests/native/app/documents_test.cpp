@@ -251,6 +251,32 @@ TEST_F(DocumentsTest, OpenThenCloseWithoutEditsAsksOnlyTheExitQuestion) {
   EXPECT_EQ(host.boxes, Boxes{exit_question()});
 }
 
+// A UTF-16 file shows its text, asks nothing when closed unchanged, and is
+// saved in UTF-16 again; an appended UTF-8 file joins it as text; a new
+// document is the program's own GB18030.
+TEST_F(DocumentsTest, ADocumentKeepsTheEncodingOfItsFile) {
+  const std::string utf16 = std::string("\xFF\xFE\x60\x4F\x7D\x59", 6);  // 你好
+  open_file(kFileA, utf16);
+  EXPECT_EQ(host.content(), "你好");
+  host.answer_dialog(DialogAnswer::choose_file(kFileB));
+  host.files[kFileB] = bytes_of("\xE4\xB8\x96");  // 世 in UTF-8
+  host.fire(HandlerId::AppendDocument);
+  EXPECT_EQ(host.content(), "你好世");
+  host.answer_dialog(DialogAnswer::choose_file(kFileA));
+  host.fire(HandlerId::SaveDocument);
+  EXPECT_EQ(host.files[kFileA], bytes_of(utf16 + std::string("\x16\x4E", 2)));
+  host.boxes.clear();
+  host.answer_boxes({kResultNo});  // no save question comes first: No to the exit
+  EXPECT_FALSE(close_window());
+  EXPECT_EQ(host.boxes.front(), exit_question());
+
+  host.fire(HandlerId::NewDocument);
+  host.set_content("新");
+  host.answer_dialog(DialogAnswer::choose_file(kFileB));
+  host.fire(HandlerId::SaveDocument);
+  EXPECT_EQ(host.files[kFileB], bytes_of("新"));
+}
+
 TEST_F(DocumentsTest, ChangesAreCaseSensitive) {
   open_file(kFileA, "abc");
   host.set_content("ABC");

@@ -49,7 +49,7 @@ Text clipboard_text() {
 }
 
 bool set_clipboard_text(const Text& text) {
-  const std::wstring wide = gb18030_to_wide(text);
+  const std::wstring wide = gb18030_to_wide_for_others(text);
   const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
   OwnedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
   if (!memory) return false;

@@ -10,5 +10,7 @@ namespace host {
 
 std::wstring gb18030_to_wide(std::string_view text);
 std::string wide_to_gb18030(std::wstring_view wide);
+// For other programs: a byte that begins no character is U+FFFD.
+std::wstring gb18030_to_wide_for_others(std::string_view text);
 
 }  // namespace host

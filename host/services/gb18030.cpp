@@ -29,6 +29,7 @@ constexpr char32_t kFirstSupplementary = 0x10000;
 constexpr char32_t kLastCodePoint = 0x10FFFF;
 // What a lone surrogate that stands for no byte becomes.
 constexpr char kUnencodable = '?';
+constexpr char16_t kReplacement = 0xFFFD;
 
 bool is_lead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 bool is_digit(unsigned char byte) { return byte >= 0x30 && byte <= 0x39; }
@@ -155,9 +156,7 @@ char32_t code_point_at(std::u16string_view text, std::size_t at, std::size_t& un
   return unit;
 }
 
-}  // namespace
-
-std::u16string to_utf16(std::string_view bytes) {
+std::u16string decode_all(std::string_view bytes, bool replace_lone_bytes) {
   std::u16string text;
   text.reserve(bytes.size());
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -167,11 +166,18 @@ std::u16string to_utf16(std::string_view bytes) {
       continue;
     }
     const Decoded decoded = decode_one(data + at, bytes.size() - at);
-    append_utf16(text, decoded.code);
+    const bool lone_byte = decoded.code >= 0xDC80 && decoded.code <= 0xDCFF;
+    append_utf16(text, lone_byte && replace_lone_bytes ? kReplacement : decoded.code);
     at += decoded.bytes;
   }
   return text;
 }
+
+}  // namespace
+
+std::u16string to_utf16(std::string_view bytes) { return decode_all(bytes, false); }
+
+std::u16string to_utf16_for_others(std::string_view bytes) { return decode_all(bytes, true); }
 
 std::string from_utf16(std::u16string_view text) {
   std::string bytes;

@@ -22,6 +22,10 @@ namespace host::gb18030 {
 std::u16string to_utf16(std::string_view bytes);
 std::string from_utf16(std::u16string_view text);
 
+// The UTF-16 other programs get (the clipboard): a byte that begins no
+// character becomes U+FFFD, never a lone surrogate.
+std::u16string to_utf16_for_others(std::string_view bytes);
+
 // The character at the start of non-empty `bytes`: how many bytes it takes
 // and how many UTF-16 units it is.
 struct Extent {

@@ -64,7 +64,7 @@ class Counter {
   // text ended on a lead byte.
   Counts counts_with_tail(const BlockMasks& tail, std::size_t tail_size) {
     add(tail);
-    return {removed_ + ((trail_ >> tail_size) & 1), digit_trails_};
+    return {removed_ + static_cast<std::size_t>((trail_ >> tail_size) & 1), digit_trails_};
   }
 
  private:

@@ -107,6 +107,10 @@ TEST(Gb18030, FourByteFormsAreIconvs) {
   EXPECT_GT(compared, 39000);
 }
 
+TEST(Gb18030, OtherProgramsGetReplacementCharactersForLoneBytes) {
+  EXPECT_EQ(to_utf16_for_others("a\xFF\x95\x32\x82\x36"), u"a\uFFFD\U00020000");
+}
+
 TEST(Gb18030, ExtentsOfCharacters) {
   const struct {
     std::string_view bytes;

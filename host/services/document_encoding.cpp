@@ -28,11 +28,12 @@ void append_code_point(std::u16string& text, char32_t code) {
 }
 
 // Whether the bytes are strictly valid UTF-8 (no overlong forms, no
-// surrogates, nothing past U+10FFFF); `multi_byte` is set when they hold a
-// character of more than one byte, and `text`, when given, gets them as UTF-16.
-bool is_strict_utf8(std::string_view bytes, bool& multi_byte, std::u16string* text) {
+// surrogates, nothing past U+10FFFF); `long_character` is set when they hold
+// a character of three or four bytes, and `text`, when given, gets them as
+// UTF-16.
+bool is_strict_utf8(std::string_view bytes, bool& long_character, std::u16string* text) {
   if (text) text->reserve(bytes.size());
-  multi_byte = false;
+  long_character = false;
   for (std::size_t at = 0; at < bytes.size();) {
     const unsigned char first = byte_at(bytes, at);
     if (first < 0x80) {
@@ -63,16 +64,16 @@ bool is_strict_utf8(std::string_view bytes, bool& multi_byte, std::u16string* te
       code = code << 6 | (next & 0x3F);
     }
     if (text) append_code_point(*text, code);
-    multi_byte = true;
+    if (length >= 3) long_character = true;
     at += length;
   }
   return true;
 }
 
 std::optional<std::u16string> strict_utf8(std::string_view bytes) {
-  bool multi_byte = false;
+  bool long_character = false;
   std::u16string text;
-  if (!is_strict_utf8(bytes, multi_byte, &text)) return std::nullopt;
+  if (!is_strict_utf8(bytes, long_character, &text)) return std::nullopt;
   return text;
 }
 
@@ -160,8 +161,13 @@ DocumentEncoding detect_encoding(std::string_view bytes) {
     marked = DocumentEncoding::Utf16BeWithMark;
   }
   if (marked != DocumentEncoding::Gb18030) return decoded(bytes, marked) ? marked : DocumentEncoding::Gb18030;
-  bool multi_byte = false;
-  return is_strict_utf8(bytes, multi_byte, nullptr) && multi_byte ? DocumentEncoding::Utf8 : DocumentEncoding::Gb18030;
+  // Without a mark, a character of three or four bytes is asked for, not just
+  // one of two: many single GBK characters are valid two-byte UTF-8 (一 is
+  // D2 BB, which UTF-8 reads as a Cyrillic letter), while every Chinese
+  // character takes three bytes in UTF-8.
+  bool long_character = false;
+  return is_strict_utf8(bytes, long_character, nullptr) && long_character ? DocumentEncoding::Utf8
+                                                                          : DocumentEncoding::Gb18030;
 }
 
 Document read_document(std::string_view bytes) {

@@ -20,8 +20,8 @@ enum class DocumentEncoding {
 
 // What a document's bytes are: a UTF-8 or UTF-16 byte-order mark followed by
 // text that is valid in that encoding; text without a mark that is strictly
-// valid UTF-8 and holds at least one multi-byte sequence; anything else is
-// the program's own GB18030.
+// valid UTF-8 and holds at least one character of three or four bytes (every
+// Chinese character); anything else is the program's own GB18030.
 DocumentEncoding detect_encoding(std::string_view bytes);
 
 struct Document {

@@ -15,6 +15,7 @@
 
 #include "driver/held_open_file.h"
 #include "driver/text.h"
+#include "host/services/document_encoding.h"
 #include "verbrook.h"
 
 namespace {
@@ -23,9 +24,10 @@ using namespace e2e;
 using verbrook::answer;
 using verbrook::choose_file;
 
-// What the edit box shows for a file's bytes: the bytes up to the first zero
-// byte, read as GBK (code page 936) with nothing converted or detected.
-std::string shown_text_of(std::string_view bytes) { return gbk(wide(bytes.substr(0, bytes.find('\0')))); }
+// What the edit box shows for a file's bytes: its text in the encoding the
+// bytes are in (the program's own bytes up to the first zero byte for
+// anything that is not UTF-8 or UTF-16).
+std::string shown_text_of(std::string_view bytes) { return host::read_document(bytes).text; }
 
 // Opens the file with Ctrl+D (Yes to the warning when the document is not
 // empty) or appends it with Ctrl+F, and waits until the command has finished.
@@ -73,9 +75,11 @@ TEST(BadDocuments, EachOpensAndAppendsAsItsBytesUpToTheFirstZeroByte) {
     EXPECT_EQ(writing.edit.text(), shown + shown);
     EXPECT_EQ(folder.read_file(file.name), file.bytes);
   }
-  // UTF-8 of 你好世界 is six GBK characters, byte for byte.
+  // UTF-8 and UTF-16 show their text.
   open_or_append(writing, 'D', "utf8.txt");
-  EXPECT_EQ(writing.edit.text(), "浣犲ソ涓栫晫");
+  EXPECT_EQ(writing.edit.text(), "你好世界");
+  open_or_append(writing, 'D', "utf16.txt");
+  EXPECT_EQ(writing.edit.text(), "你好\r\n");
   // A save writes what the edit box shows.
   open_or_append(writing, 'D', "二进制.bin");
   const std::string shown = writing.edit.text();

@@ -20,6 +20,10 @@ TEST(DocumentEncoding, EachFileIsReadInItsEncodingAndSavedAsItWas) {
       {"GBK", "\xC4\xE3\xBA\xC3\r\nab", DocumentEncoding::Gb18030, "\xC4\xE3\xBA\xC3\r\nab"},
       {"GB18030", kText, DocumentEncoding::Gb18030, kText},
       {"ASCII", "plain text", DocumentEncoding::Gb18030, "plain text"},
+      // 一 in GBK is D2 BB, also the two-byte UTF-8 of U+04BB: two-byte UTF-8
+      // alone is no sign of UTF-8. "café" in UTF-8 is then kept as bytes too.
+      {"GBK that is also two-byte UTF-8", "\xD2\xBB", DocumentEncoding::Gb18030, "\xD2\xBB"},
+      {"UTF-8 with two-byte characters only", "caf\xC3\xA9", DocumentEncoding::Gb18030, "caf\xC3\xA9"},
       {"bytes that are no character", "\xFF\x81 \x80", DocumentEncoding::Gb18030, "\xFF\x81 \x80"},
       {"UTF-8", "\xE4\xBD\xA0\xE5\xA5\xBD\xF0\xA0\x80\x80", DocumentEncoding::Utf8, kText},
       {"UTF-8 with its mark", "\xEF\xBB\xBF\xE4\xBD\xA0\xE5\xA5\xBD\xF0\xA0\x80\x80", DocumentEncoding::Utf8WithMark, kText},

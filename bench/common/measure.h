@@ -25,6 +25,9 @@ double time_ms(Run&& run) {
   return ms_since(start);
 }
 
+// Keeps the compiler from leaving out work whose result nothing reads.
+inline void keep(const void* result) { asm volatile("" : : "r"(result) : "memory"); }
+
 inline double median(std::vector<double> values) {
   if (values.empty()) return 0;
   std::sort(values.begin(), values.end());

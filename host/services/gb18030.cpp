@@ -43,6 +43,20 @@ int two_byte_index(unsigned char lead, unsigned char trail) {
   return static_cast<int>((lead - 0x81u) * kTrailCount + (trail - 0x40u) - (trail > 0x7F ? 1u : 0u));
 }
 
+// Lead byte * 256 + trail byte -> the character, 0 for none: the two-byte
+// part for the short way of whole texts, without the index arithmetic.
+const std::array<std::uint16_t, 0x10000>& units_by_pair() {
+  static const std::array<std::uint16_t, 0x10000> units = [] {
+    std::array<std::uint16_t, 0x10000> table{};
+    for (std::uint32_t pair = 0x8100; pair <= 0xFEFF; ++pair) {
+      const int index = two_byte_index(static_cast<unsigned char>(pair >> 8), static_cast<unsigned char>(pair & 0xFF));
+      if (index >= 0) table[pair] = kTwoByteUnits[index];
+    }
+    return table;
+  }();
+  return units;
+}
+
 // Code point -> lead byte * 256 + trail byte, for every character of the two-byte part.
 const std::array<std::uint16_t, 0x10000>& two_byte_codes() {
   static const std::array<std::uint16_t, 0x10000> codes = [] {
@@ -116,16 +130,6 @@ Decoded decode_one(const unsigned char* bytes, std::size_t left) {
   return {static_cast<char32_t>(kLoneByteBase + first), 1};
 }
 
-void append_utf16(std::u16string& out, char32_t code) {
-  if (code < kFirstSupplementary) {
-    out += static_cast<char16_t>(code);
-  } else {
-    code -= kFirstSupplementary;
-    out += static_cast<char16_t>(0xD800 + (code >> 10));
-    out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-  }
-}
-
 void append_bytes(std::string& out, char32_t code) {
   if (code < 0x80) {
     out += static_cast<char>(code);
@@ -156,41 +160,90 @@ char32_t code_point_at(std::u16string_view text, std::size_t at, std::size_t& un
   return unit;
 }
 
-std::u16string decode_all(std::string_view bytes, bool replace_lone_bytes) {
-  std::u16string text;
-  text.reserve(bytes.size());
-  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-  for (std::size_t at = 0; at < bytes.size();) {
-    if (data[at] < 0x80) {
-      text += static_cast<char16_t>(data[at++]);
-      continue;
+// Whole texts run through here: the common characters (ASCII and the
+// two-byte part) take the short way, everything else decode_one. The text
+// is written in place; it never has more units than the bytes.
+template <class Unit>
+std::basic_string<Unit> decode_all(std::string_view bytes, bool replace_lone_bytes) {
+  std::basic_string<Unit> text(bytes.size(), Unit{});
+  Unit* out = text.data();
+  const std::array<std::uint16_t, 0x10000>& pairs = units_by_pair();
+  const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* const end = at + bytes.size();
+  while (at < end) {
+    // Runs of ASCII, then runs of two-byte characters, in loops of their own.
+    while (at < end && *at < 0x80) *out++ = static_cast<Unit>(*at++);
+    while (end - at >= 2) {
+      const std::uint16_t unit = pairs[*at << 8 | at[1]];
+      if (unit == 0) break;
+      *out++ = static_cast<Unit>(unit);
+      at += 2;
     }
-    const Decoded decoded = decode_one(data + at, bytes.size() - at);
+    if (at == end || *at < 0x80) continue;
+    const Decoded decoded = decode_one(at, static_cast<std::size_t>(end - at));
     const bool lone_byte = decoded.code >= 0xDC80 && decoded.code <= 0xDCFF;
-    append_utf16(text, lone_byte && replace_lone_bytes ? kReplacement : decoded.code);
+    const char32_t code = lone_byte && replace_lone_bytes ? kReplacement : decoded.code;
+    if (code < kFirstSupplementary) {
+      *out++ = static_cast<Unit>(code);
+    } else {
+      *out++ = static_cast<Unit>(0xD800 + ((code - kFirstSupplementary) >> 10));
+      *out++ = static_cast<Unit>(0xDC00 + ((code - kFirstSupplementary) & 0x3FF));
+    }
     at += decoded.bytes;
   }
+  text.resize(static_cast<std::size_t>(out - text.data()));
   return text;
 }
 
 }  // namespace
 
-std::u16string to_utf16(std::string_view bytes) { return decode_all(bytes, false); }
+std::u16string to_utf16(std::string_view bytes) { return decode_all<char16_t>(bytes, false); }
 
-std::u16string to_utf16_for_others(std::string_view bytes) { return decode_all(bytes, true); }
+std::u16string to_utf16_for_others(std::string_view bytes) { return decode_all<char16_t>(bytes, true); }
 
+#if WCHAR_MAX <= 0xFFFF
+std::wstring to_wide(std::string_view bytes) { return decode_all<wchar_t>(bytes, false); }
+
+std::wstring to_wide_for_others(std::string_view bytes) { return decode_all<wchar_t>(bytes, true); }
+#endif
+
+// The common characters (ASCII and the two-byte part) take the short way;
+// the bytes grow as they must, four at most for a unit.
 std::string from_utf16(std::u16string_view text) {
-  std::string bytes;
-  bytes.reserve(text.size() * 2);
+  std::string bytes(text.size() * 2 + 4, '\0');
+  const std::array<std::uint16_t, 0x10000>& pairs = two_byte_codes();
+  char* out = bytes.data();
+  // Up to room_end the short way writes; a character of any size fits after it.
+  char* room_end = out + bytes.size() - 4;
   for (std::size_t at = 0; at < text.size();) {
-    if (text[at] < 0x80) {
-      bytes += static_cast<char>(text[at++]);
-      continue;
+    if (room_end - out < 2) {
+      const std::size_t written = static_cast<std::size_t>(out - bytes.data());
+      bytes.resize(bytes.size() * 2);
+      out = bytes.data() + written;
+      room_end = bytes.data() + bytes.size() - 4;
     }
+    // A run of ASCII and two-byte characters, as far as there is room for.
+    const std::size_t run_end = std::min(text.size(), at + static_cast<std::size_t>(room_end - out) / 2);
+    while (at < run_end) {
+      const char16_t unit = text[at];
+      if (unit < 0x80) {
+        *out++ = static_cast<char>(unit);
+      } else if (const std::uint16_t pair = pairs[unit]) {
+        *out++ = static_cast<char>(pair >> 8);
+        *out++ = static_cast<char>(pair & 0xFF);
+      } else {
+        break;
+      }
+      ++at;
+    }
+    if (at == text.size() || at == run_end) continue;
     std::size_t units = 1;
-    append_bytes(bytes, code_point_at(text, at, units));
+    std::string other;
+    append_bytes(other, code_point_at(text, at, units));
+    out = std::copy(other.begin(), other.end(), out);
     at += units;
   }
+  bytes.resize(static_cast<std::size_t>(out - bytes.data()));
   return bytes;
 }
 

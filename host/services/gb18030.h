@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cwchar>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,13 @@ std::string from_utf16(std::u16string_view text);
 // The UTF-16 other programs get (the clipboard): a byte that begins no
 // character becomes U+FFFD, never a lone surrogate.
 std::u16string to_utf16_for_others(std::string_view bytes);
+
+#if WCHAR_MAX <= 0xFFFF
+// Where wchar_t is a UTF-16 unit (Windows): the same as std::wstring,
+// without converting the string once more.
+std::wstring to_wide(std::string_view bytes);
+std::wstring to_wide_for_others(std::string_view bytes);
+#endif
 
 // The character at the start of non-empty `bytes`: how many bytes it takes
 // and how many UTF-16 units it is.

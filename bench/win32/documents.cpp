@@ -1,6 +1,7 @@
 // Opening and saving 1 MB, 10 MB and 50 MB GBK manuscripts in Verbrook,
 // against Wine's own notepad.exe doing the same in the same Wine session, and
-// the peak working set of each with the 10 MB document open.
+// the peak working set of each with the 10 MB document open; then the 10 MB
+// manuscript in UTF-8 (without and with its mark) and UTF-16 LE, once each.
 //
 // Wine's EDIT control does most of the work, and how much depends on how
 // often it wraps: it measures the rest of a paragraph again for every line it
@@ -21,7 +22,7 @@
 //  - memory: PeakWorkingSetSize of the process, read from outside.
 // Wine's EDIT control takes seconds per megabyte to take a text in, so the
 // 1 MB size is measured seven times, 10 MB three times and 50 MB once.
-// Run: LC_ALL=zh_CN.UTF-8 scripts/wine-run.sh build/win32/bench_documents.exe [sizes in MB...]
+// Run: LC_ALL=zh_CN.UTF-8 scripts/wine-run.sh build/win32/bench_documents.exe [sizes in MB...] [encodings]
 #include <windows.h>
 #include <psapi.h>
 
@@ -37,6 +38,7 @@
 #include "driver/app.h"
 #include "driver/paths.h"
 #include "driver/text.h"
+#include "host/services/document_encoding.h"
 #include "host/services/encoding_win.h"
 
 namespace {
@@ -112,14 +114,15 @@ void wait_until(const char* what, Probe&& probe) {
   }
 }
 
-// Polls the edit box's length until it holds `expected` characters. The
+// Polls the edit box's length until it holds `expected` characters (any
+// number for 0: notepad may read a file otherwise than Verbrook does). The
 // program answers only from its message loop, that is once it has put the
 // text in.
 void wait_for_length(const e2e::Window& edit, std::size_t expected) {
   wait_until("the whole document in the edit box", [&] {
     DWORD_PTR length = 0;
     return SendMessageTimeoutW(edit.handle(), WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 1000, &length) &&
-           length == expected;
+           (expected == 0 ? length > 0 : length == expected);
   });
 }
 
@@ -131,10 +134,12 @@ double peak_working_set(DWORD process_id) {
   return static_cast<double>(counters.PeakWorkingSetSize);
 }
 
-// Written completely (its size) and closed (it opens without sharing).
+// Written completely (its size, or any size for 0) and closed (it opens
+// without sharing).
 bool is_written(const std::filesystem::path& file, std::size_t size) {
   std::error_code error;
-  if (std::filesystem::file_size(file, error) != size || error) return false;
+  const std::uintmax_t written = std::filesystem::file_size(file, error);
+  if (error || (size == 0 ? written == 0 : written != size)) return false;
   const host::OwnedKernelHandle handle(
       CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   return handle.get() != INVALID_HANDLE_VALUE && handle.get() != nullptr;
@@ -143,8 +148,11 @@ bool is_written(const std::filesystem::path& file, std::size_t size) {
 // The width of Verbrook's edit box, which notepad's is given.
 LONG verbrook_edit_width = 0;
 
-Figures open_and_save(Peer program, const e2e::Folder& folder, const std::string& file_name,
-                      const std::string& document) {
+// The file holds `bytes`; Verbrook shows `shown` UTF-16 units of them, and
+// must save them back byte for byte. Notepad is checked only for GBK files,
+// which it reads and writes as Verbrook does in this session.
+Figures open_and_save(Peer program, const e2e::Folder& folder, const std::string& file_name, const std::string& bytes,
+                      std::size_t shown, bool checked) {
   const e2e::App app = e2e::App::start(program == Peer::Verbrook ? e2e::verbrook_program() : notepad_program(), folder);
   const e2e::Window edit = app.edit_box();
   if (program == Peer::Verbrook) {
@@ -157,10 +165,9 @@ Figures open_and_save(Peer program, const e2e::Folder& folder, const std::string
   app.press(e2e::ctrl(program == Peer::Verbrook ? 'D' : 'O'));
   const e2e::FileDialog open_dialog = app.wait_file_dialog();
   open_dialog.enter_file_name(file_name);
-  const std::size_t expected = shown_length(program, document);
   auto start = bench::Clock::now();
   open_dialog.ok();
-  wait_for_length(edit, expected);
+  wait_for_length(edit, checked ? shown : 0);
   figures.open_ms = bench::ms_since(start);
   figures.peak_working_set = peak_working_set(app.process_id());
 
@@ -179,10 +186,10 @@ Figures open_and_save(Peer program, const e2e::Folder& folder, const std::string
   save_dialog.ok();
   wait_until("the save dialog to close", [&] { return !save_dialog.window().exists(); });
   figures.save_dialog_ms = bench::ms_since(start);
-  wait_until("the file written and closed", [&] { return is_written(saved, document.size()); });
+  wait_until("the file written and closed", [&] { return is_written(saved, checked ? bytes.size() : 0); });
   figures.save_ms = bench::ms_since(start);
   if (program == Peer::Verbrook) app.wait_message_box(kSavedCaption).press(IDOK);
-  if (folder.read_file(saved_name) != document) {
+  if (checked && folder.read_file(saved_name) != bytes) {
     std::fprintf(stderr, "%s saved other bytes than it opened\n", name_of(program));
     std::exit(1);
   }
@@ -192,12 +199,13 @@ Figures open_and_save(Peer program, const e2e::Folder& folder, const std::string
 
 // A key typed into a busy desktop now and then loses its Ctrl and lands in
 // the edit box as a letter; such a run is started afresh.
-Figures measure_once(Peer program, const std::string& file_name, const std::string& document) {
+Figures measure_once(Peer program, const std::string& file_name, const std::string& bytes, std::size_t shown,
+                     bool checked) {
   for (int attempt = 1;; ++attempt) {
     const e2e::Folder folder = e2e::Folder::fresh();
-    folder.write_file(file_name, document);
+    folder.write_file(file_name, bytes);
     try {
-      return open_and_save(program, folder, file_name, document);
+      return open_and_save(program, folder, file_name, bytes, shown, checked);
     } catch (const e2e::WaitTimeout&) {
       if (attempt == 3) throw;
       std::printf("(%s: a wait timed out, run again)\n", name_of(program));
@@ -211,7 +219,8 @@ void measure_size(std::size_t megabytes, int runs) {
   std::vector<double> open[2], save[2], memory[2];
   for (int run = 0; run < runs; ++run) {
     for (const Peer program : {Peer::Verbrook, Peer::Notepad}) {
-      const Figures figures = measure_once(program, file_name, document);
+      const Figures figures =
+          measure_once(program, file_name, document, shown_length(program, document), true);
       const int i = static_cast<int>(program);
       std::printf("%zu MB, %s: open %s, save %s (the dialog closing %s), peak working set %s\n", megabytes,
                   name_of(program), bench::milliseconds(figures.open_ms).c_str(),
@@ -240,18 +249,57 @@ void measure_size(std::size_t megabytes, int runs) {
   }
 }
 
+// The 10 MB manuscript in each encoding Verbrook keeps, opened and saved once
+// by each program.
+void measure_encodings() {
+  const std::string text = bench::gbk_document(10 << 20);
+  const std::size_t shown = host::gb18030_to_wide(text).size();
+  const struct {
+    const char* name;
+    host::DocumentEncoding encoding;
+  } encodings[] = {{"UTF-8", host::DocumentEncoding::Utf8},
+                   {"UTF-8 with its mark", host::DocumentEncoding::Utf8WithMark},
+                   {"UTF-16 LE", host::DocumentEncoding::Utf16LeWithMark}};
+  for (const auto& encoded : encodings) {
+    const std::string bytes = host::document_bytes(text, encoded.encoding);
+    double open[2] = {}, save[2] = {};
+    for (const Peer program : {Peer::Verbrook, Peer::Notepad}) {
+      const Figures figures = measure_once(program, "manuscript.txt", bytes, shown, program == Peer::Verbrook);
+      std::printf("10 MB in %s, %s: open %s, save %s\n", encoded.name, name_of(program),
+                  bench::milliseconds(figures.open_ms).c_str(), bench::milliseconds(figures.save_ms).c_str());
+      std::fflush(stdout);
+      open[static_cast<int>(program)] = figures.open_ms;
+      save[static_cast<int>(program)] = figures.save_ms;
+    }
+    const std::string what = std::string(" 10 MB in ") + encoded.name + " (once)";
+    bench::print_row("open" + what, bench::milliseconds(open[0]), "notepad.exe " + bench::milliseconds(open[1]),
+                     open[0] / open[1], "no slower than the peer", open[0] <= open[1]);
+    bench::print_row("save" + what, bench::milliseconds(save[0]), "notepad.exe " + bench::milliseconds(save[1]),
+                     save[0] / save[1], "no slower than the peer", save[0] <= save[1]);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::printf("ANSI code page of this session (notepad reads with it): %u\n", GetACP());
   std::vector<std::size_t> sizes = {1, 10, 50};
+  bool encodings = true;
   if (argc > 1) {
     sizes.clear();
-    for (int i = 1; i < argc; ++i) sizes.push_back(static_cast<std::size_t>(std::atoi(argv[i])));
+    encodings = false;
+    for (int i = 1; i < argc; ++i) {
+      if (std::string_view(argv[i]) == "encodings") {
+        encodings = true;
+      } else {
+        sizes.push_back(static_cast<std::size_t>(std::atoi(argv[i])));
+      }
+    }
   }
   try {
     set_up_notepad_like_verbrook();
     for (const std::size_t megabytes : sizes) measure_size(megabytes, megabytes == 1 ? 7 : megabytes == 10 ? 3 : 1);
+    if (encodings) measure_encodings();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;

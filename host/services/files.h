@@ -23,11 +23,16 @@ Bytes read_file(const Text& file_name);
 // content checks this first, so that it never replaces what it could not read.
 std::optional<Bytes> read_whole_file(const Text& file_name);
 
-// Writes the parts one after the other into the named file, replacing it as a
-// whole: the bytes go to a temporary file in the same folder which then takes
-// the target's place, so a failure at any point leaves the old file exactly as
-// it was. An empty file name gives false and creates nothing; true only when
-// every step succeeded.
+// Writes the parts one after the other into the named file, replacing its
+// content as a whole while the file stays what it was: its security, owner,
+// attributes, creation time and other names; a symbolic link is followed.
+// The bytes go to a temporary file beside it, flushed, which then takes the
+// target's place in one step; a file that cannot be swapped (hard links, a
+// folder that takes no new files) is rewritten in place after a flushed
+// backup copy of its old content. A failure at any point leaves the old file
+// as it was. Temporary files that a killed save left beside it are removed.
+// An empty file name gives false and creates nothing; true only when every
+// step succeeded.
 bool write_file(const Text& file_name, std::span<const std::span<const std::uint8_t>> parts);
 bool write_file(const Text& file_name, std::span<const std::uint8_t> bytes);
 

@@ -135,13 +135,14 @@ TEST(SaveFailure, AFullDiskIsNamedAndItsFileKeepsItsContent) { expect_saves_refu
 constexpr std::size_t kKilledDocumentSize = 3u << 20;
 
 // Where a kill during a save landed, told by what it left behind.
-enum class Moment { BeforeTheNewFile, InsideTheWrite, BeforeTheRename, AfterTheSave };
+enum class Moment { BeforeTheNewFile, InsideTheWrite, BeforeTheSwap, InsideTheSwap, AfterTheSave };
 
 const char* name_of(Moment moment) {
   switch (moment) {
     case Moment::BeforeTheNewFile: return "before the new file was made";
     case Moment::InsideTheWrite: return "inside the write";
-    case Moment::BeforeTheRename: return "after the write, before the rename";
+    case Moment::BeforeTheSwap: return "after the write, before the swap";
+    case Moment::InsideTheSwap: return "inside the swap, the old file under its backup name";
     case Moment::AfterTheSave: return "after the save";
   }
   return "";
@@ -165,8 +166,10 @@ bool saved_message_shown(const App& app) {
 // `old_bytes`, and kills the program `delay` after the first file of the
 // save shows up beside it (or once the save has finished, when it was too
 // quick to be seen). 稿子.txt then holds exactly the old bytes or exactly the
-// new ones; a file the save left behind holds the beginning of the new bytes
-// under a name that the open dialog does not offer (not *.txt).
+// new ones, or, killed in the instant of the swap, the old bytes are whole
+// under the backup name; any other file the save left behind holds the
+// beginning of the new bytes. Neither has a name that the open dialog offers
+// (not *.txt).
 Moment kill_while_saving(const Folder& folder, const std::string& old_bytes, const std::string& new_bytes,
                          std::chrono::microseconds delay) {
   folder.write_file("稿子.txt", old_bytes);
@@ -195,19 +198,26 @@ Moment kill_while_saving(const Folder& folder, const std::string& old_bytes, con
   writing.app.kill();
 
   const std::optional<std::string> target = folder.read_file("稿子.txt");
-  EXPECT_TRUE(target == old_bytes || target == new_bytes)
-      << "稿子.txt holds " << (target ? std::to_string(target->size()) + " bytes" : "nothing") << " after a kill "
-      << delay.count() << " us after the save began";
+  bool old_in_backup = false;
   const std::vector<std::wstring> left = new_entries(folder, own);
   for (const std::wstring& name : left) {
     EXPECT_FALSE(name.ends_with(L".txt")) << readable(name);
     const std::optional<std::string> bytes = folder.read_file(gbk(name));
-    EXPECT_TRUE(bytes && new_bytes.starts_with(*bytes)) << readable(name) << " holds other bytes";
+    if (name.ends_with(L".backup")) {
+      old_in_backup = bytes == old_bytes;
+      EXPECT_TRUE(old_in_backup) << readable(name) << " holds other bytes than the old file";
+    } else {
+      EXPECT_TRUE(bytes && new_bytes.starts_with(*bytes)) << readable(name) << " holds other bytes";
+    }
   }
+  EXPECT_TRUE(target == old_bytes || target == new_bytes || (!target && old_in_backup))
+      << "稿子.txt holds " << (target ? std::to_string(target->size()) + " bytes" : "nothing") << " after a kill "
+      << delay.count() << " us after the save began";
   if (target == new_bytes) return Moment::AfterTheSave;
+  if (!target) return Moment::InsideTheSwap;
   if (left.empty()) return Moment::BeforeTheNewFile;
   return folder.read_file(gbk(left.front()))->size() < new_bytes.size() ? Moment::InsideTheWrite
-                                                                         : Moment::BeforeTheRename;
+                                                                         : Moment::BeforeTheSwap;
 }
 
 // A document of megabytes saved over an earlier version, the program killed

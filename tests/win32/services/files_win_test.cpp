@@ -159,20 +159,31 @@ TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
   EXPECT_EQ(folder.entry_count(), 1u);
 }
 
-// The new file takes the old one's place in a single rename: someone looking
-// at the folder while the file is saved again and again always finds a file
-// under the name. Moving the old file aside first (as a replace with a backup
-// does) leaves a moment without one, which a program killed then would make
-// permanent.
-TEST(WriteFile, TheTargetNeverGoesMissingWhileItIsReplaced) {
+// While the file is saved again and again, someone looking at the folder
+// always finds a whole version: under its name or, in the instant the new
+// file is swapped in, under the backup name the old one is moved to first.
+TEST(WriteFile, AWholeVersionIsAlwaysThereWhileItIsReplaced) {
   TempFolder folder;
   const std::wstring path = folder.native_file("doc.txt").wstring();
+  const std::wstring backups = folder.native_file("doc.txt.verbrook-*.backup").wstring();
+  const auto whole_backup = [&] {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW(backups.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    const std::optional<std::string> text =
+        file_text(wide_to_gb18030(folder.native_file("doc.txt").parent_path().wstring() + L"\\" + found.cFileName));
+    return text == "odd" || text == "even" || text == "first";
+  };
   put_file(folder.path_of("doc.txt"), "first");
   std::atomic<bool> saving{true};
   std::atomic<int> looks{0}, missing{0};
   std::thread watcher([&] {
     while (saving) {
-      if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) ++missing;
+      if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES && !whole_backup() &&
+          GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        ++missing;
+      }
       ++looks;
     }
   });
@@ -227,6 +238,40 @@ TEST(WriteFile, FailureHalfWayLeavesTheOldFile) {
   EXPECT_FALSE(write_file(folder.path_of("doc.txt"), parts));
   EXPECT_EQ(file_text(folder.path_of("doc.txt")), "old");
   EXPECT_EQ(folder.entry_count(), 1u);
+}
+
+// A file with a second name is rewritten in place, so both names show the new
+// content, also after a write that failed half-way put the old one back; the
+// backup copy made first is gone either way.
+TEST(WriteFile, AHardLinkKeepsBothNames) {
+  TempFolder folder;
+  put_file(folder.path_of("doc.txt"), "old");
+  ASSERT_TRUE(CreateHardLinkW(folder.native_file("link.txt").c_str(), folder.native_file("doc.txt").c_str(), nullptr));
+  ASSERT_TRUE(write_file(folder.path_of("link.txt"), bytes_of("new text")));
+  EXPECT_EQ(file_text(folder.path_of("doc.txt")), "new text");
+  const auto* inaccessible = reinterpret_cast<const std::uint8_t*>(std::uintptr_t{0x10});
+  const std::span<const std::uint8_t> parts[] = {bytes_of("newer"), {inaccessible, 4096}};
+  EXPECT_FALSE(write_file(folder.path_of("doc.txt"), parts));
+  EXPECT_EQ(file_text(folder.path_of("link.txt")), "new text");
+  EXPECT_EQ(folder.entry_count(), 2u);
+}
+
+// Only temporary files of the program's own whose writer is gone are removed
+// by the next save into their folder.
+TEST(WriteFile, RemovesTemporaryFilesThatAKilledSaveLeft) {
+  TempFolder folder;
+  const std::string own = ".verbrook-" + std::to_string(GetCurrentProcessId()) + "-7.tmp";
+  // Not proven stale: not quite the program's name, another program's, a
+  // living writer's, and one whose target is missing.
+  const std::string kept[] = {"doc.txt.verbrook-4294967292-x.tmp", "notes.tmp", "doc.txt" + own,
+                              "gone.txt.verbrook-4294967292-1.tmp"};
+  for (const std::string& name : kept) put_file(folder.path_of(name), "keep");
+  put_file(folder.path_of("doc.txt.verbrook-4294967292-3.tmp"), "stale");
+  put_file(folder.path_of("旧.txt"), "");
+  put_file(folder.path_of("旧.txt.verbrook-4294967288-0.tmp"), "stale");
+  ASSERT_TRUE(write_file(folder.path_of("doc.txt"), bytes_of("new")));
+  EXPECT_EQ(folder.entry_count(), std::size(kept) + 2);
+  for (const std::string& name : kept) EXPECT_EQ(file_text(folder.path_of(name)), "keep") << name;
 }
 
 // Another program reading the file without sharing it for writing: the write

@@ -28,11 +28,19 @@ host::Text Appearance::read_setting(const char* key, std::int32_t factory_value)
   return host_.read_configuration_item(configuration_file(), kSection, key, host::to_text(factory_value));
 }
 
-void Appearance::store_setting(const char* key, int index, int array_index) {
+host::ConfigurationItem Appearance::setting_of(const char* key, int index, int array_index) {
+  return {key, host::to_text(properties_.integer(kEditBox, index, array_index))};
+}
+
+void Appearance::store_settings(std::span<const host::ConfigurationItem> items) {
   // The result is not looked at: a setting that could not be stored stays in
   // effect until the next focus gain reads the file again.
-  host_.write_configuration_item(configuration_file(), kSection, key,
-                                 host::to_text(properties_.integer(kEditBox, index, array_index)));
+  host_.write_configuration_items(configuration_file(), kSection, items);
+}
+
+void Appearance::store_setting(const char* key, int index, int array_index) {
+  const host::ConfigurationItem item = setting_of(key, index, array_index);
+  store_settings(std::span(&item, 1));
 }
 
 void Appearance::load_configuration() {
@@ -78,9 +86,12 @@ void Appearance::restore_configuration() {
   properties_.set(kEditBox, edit::kFont, font::kSize, kFactoryFontSize);
   properties_.set(kEditBox, edit::kTextColor, kFactoryTextColour);
   properties_.set(kEditBox, edit::kBackColor, kFactoryBackColour);
-  store_setting(kFontSizeKey, edit::kFont, font::kSize);
-  store_setting(kTextColourKey, edit::kTextColor);
-  store_setting(kBackColourKey, edit::kBackColor);
+  // All three in one write, so that a program killed meanwhile leaves either
+  // the writer's settings or the factory ones.
+  const host::ConfigurationItem factory[] = {setting_of(kFontSizeKey, edit::kFont, font::kSize),
+                                             setting_of(kTextColourKey, edit::kTextColor),
+                                             setting_of(kBackColourKey, edit::kBackColor)};
+  store_settings(factory);
 }
 
 }  // namespace app

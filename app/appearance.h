@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "app/unit_properties.h"
 #include "host/host_api.h"
@@ -34,7 +35,9 @@ class Appearance {
   void open_colour_picker(ColourTarget target);
   host::Text configuration_file();
   host::Text read_setting(const char* key, std::int32_t factory_value);
-  // Stores what the edit box holds now, as read back from it.
+  // What the edit box holds now, as read back from it, stored under `key`.
+  host::ConfigurationItem setting_of(const char* key, int index, int array_index = -1);
+  void store_settings(std::span<const host::ConfigurationItem> items);
   void store_setting(const char* key, int index, int array_index = -1);
 
   host::HostApi& host_;

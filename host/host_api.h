@@ -12,6 +12,7 @@
 
 #include "host/forms/handlers.h"
 #include "host/forms/ids.h"
+#include "host/services/config.h"
 #include "host/services/value.h"
 
 namespace host {
@@ -80,8 +81,9 @@ class HostApi {
   virtual bool write_file(const Text& file_name, std::span<const std::uint8_t> bytes) = 0;
   virtual Text read_configuration_item(const Text& file_name, const Text& section, const Text& key,
                                        const Text& default_value) = 0;
-  virtual bool write_configuration_item(const Text& file_name, const Text& section, const Text& key,
-                                        const Text& value) = 0;
+  // Every item in one replacement of the file: all stored, or none.
+  virtual bool write_configuration_items(const Text& file_name, const Text& section,
+                                         std::span<const ConfigurationItem> items) = 0;
 };
 
 }  // namespace host

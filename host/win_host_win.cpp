@@ -78,9 +78,9 @@ Text WinHost::read_configuration_item(const Text& file_name, const Text& section
   return host::read_configuration_item(file_name, section, key, default_value);
 }
 
-bool WinHost::write_configuration_item(const Text& file_name, const Text& section, const Text& key,
-                                       const Text& value) {
-  return host::write_configuration_item(file_name, section, key, value);
+bool WinHost::write_configuration_items(const Text& file_name, const Text& section,
+                                        std::span<const ConfigurationItem> items) {
+  return host::write_configuration_items(file_name, section, items);
 }
 
 }  // namespace host

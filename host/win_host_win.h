@@ -42,8 +42,8 @@ class WinHost final : public HostApi {
   bool write_file(const Text& file_name, std::span<const std::uint8_t> bytes) override;
   Text read_configuration_item(const Text& file_name, const Text& section, const Text& key,
                                const Text& default_value) override;
-  bool write_configuration_item(const Text& file_name, const Text& section, const Text& key,
-                                const Text& value) override;
+  bool write_configuration_items(const Text& file_name, const Text& section,
+                                 std::span<const ConfigurationItem> items) override;
 
   // The runtime itself, for the entry point and for tests that drive the loop.
   Runtime& runtime() { return runtime_; }

@@ -83,9 +83,9 @@ class MeasuringHost final : public host::HostApi {
                                      const host::Text& default_value) override {
     return real_.read_configuration_item(file_name, section, key, default_value);
   }
-  bool write_configuration_item(const host::Text& file_name, const host::Text& section, const host::Text& key,
-                                const host::Text& value) override {
-    return real_.write_configuration_item(file_name, section, key, value);
+  bool write_configuration_items(const host::Text& file_name, const host::Text& section,
+                                 std::span<const host::ConfigurationItem> items) override {
+    return real_.write_configuration_items(file_name, section, items);
   }
 
  private:

@@ -61,6 +61,23 @@ Text read_configuration_item(const Text& file_name, const Text& section, const T
   return configuration_item_in(as_text(read_file(Text(file))), section, key, default_value);
 }
 
+namespace {
+
+// Reads the file, edits its text and writes it back as a whole; a file that
+// is there but cannot be read is left alone, as replacing it would lose it.
+template <class Edit>
+bool rewrite(std::string_view file, Edit edit) {
+  const Text path(file);
+  const std::optional<Bytes> content = read_whole_file(path);
+  if (!content) return false;
+  const std::string_view old_text = as_text(*content);
+  const Text new_text = edit(old_text);
+  if (new_text == old_text) return true;  // nothing to do, and no file made for nothing
+  return write_file(path, std::span(reinterpret_cast<const std::uint8_t*>(new_text.data()), new_text.size()));
+}
+
+}  // namespace
+
 bool write_configuration_item(const Text& file_name, const Text& section, const std::optional<Text>& key,
                               const std::optional<Text>& value) {
   const std::string_view file = without_leading_controls(file_name);
@@ -68,16 +85,26 @@ bool write_configuration_item(const Text& file_name, const Text& section, const 
   std::optional<std::string_view> key_name;
   if (key) key_name = without_leading_controls(*key);
   if (file.empty() || section_name.empty() || !can_store(section_name, key_name, value)) return false;
+  return rewrite(file, [&](std::string_view old_text) {
+    return !key_name ? ini::without_section(old_text, section_name)
+           : !value  ? ini::without_key(old_text, section_name, *key_name)
+                     : ini::with_value(old_text, section_name, *key_name, *value);
+  });
+}
 
-  const Text path(file);
-  const std::optional<Bytes> content = read_whole_file(path);
-  if (!content) return false;  // there but unreadable: replacing it would lose it
-  const std::string_view old_text = as_text(*content);
-  const Text new_text = !key_name ? ini::without_section(old_text, section_name)
-                        : !value  ? ini::without_key(old_text, section_name, *key_name)
-                                  : ini::with_value(old_text, section_name, *key_name, *value);
-  if (new_text == old_text) return true;  // nothing to do, and no file made for nothing
-  return write_file(path, std::span(reinterpret_cast<const std::uint8_t*>(new_text.data()), new_text.size()));
+bool write_configuration_items(const Text& file_name, const Text& section, std::span<const ConfigurationItem> items) {
+  const std::string_view file = without_leading_controls(file_name);
+  const std::string_view section_name = without_leading_controls(section);
+  if (file.empty() || section_name.empty()) return false;
+  for (const ConfigurationItem& item : items) {
+    if (!can_store(section_name, without_leading_controls(item.key), item.value)) return false;
+  }
+  return rewrite(file, [&](std::string_view old_text) {
+    Text text(old_text);
+    for (const ConfigurationItem& item : items)
+      text = ini::with_value(text, section_name, without_leading_controls(item.key), item.value);
+    return text;
+  });
 }
 
 }  // namespace host

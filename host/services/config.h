@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "host/services/value.h"
@@ -31,5 +32,14 @@ Text configuration_item_in(std::string_view content, const Text& section, const 
 // starting with ';' or '[').
 bool write_configuration_item(const Text& file_name, const Text& section, const std::optional<Text>& key,
                               const std::optional<Text>& value);
+
+struct ConfigurationItem {
+  Text key;
+  Text value;
+};
+
+// Stores every key=value in the section in one replacement of the file, so
+// that a program killed meanwhile leaves all the old values or all the new.
+bool write_configuration_items(const Text& file_name, const Text& section, std::span<const ConfigurationItem> items);
 
 }  // namespace host

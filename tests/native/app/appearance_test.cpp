@@ -145,9 +145,8 @@ TEST_F(AppearanceTest, RestoreSetsAndStoresTheFactoryValuesInOrder) {
   host.fire(HandlerId::RestoreConfiguration);
   EXPECT_EQ(calls({"write", "message_box"}),
             (Strings{"write edit.Font[5]=18", "write edit.TextColor=16711680", "write edit.BackColor=12615935",
-                     "write_configuration_item " + kFontSize + "=18",
-                     "write_configuration_item " + kTextColour + "=16711680",
-                     "write_configuration_item " + kBackColour + "=12615935"}));
+                     "write_configuration_items " + kFontSize + "=18 " + kTextColour + "=16711680 " + kBackColour +
+                         "=12615935"}));
   EXPECT_EQ(stored(kFontSize), "18");
   EXPECT_EQ(stored(kTextColour), "16711680");
   EXPECT_EQ(stored(kBackColour), "12615935");

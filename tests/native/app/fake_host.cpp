@@ -500,10 +500,15 @@ host::Text FakeHost::read_configuration_item(const host::Text& file_name, const 
   return item == configuration.end() ? default_value : item->second;
 }
 
-bool FakeHost::write_configuration_item(const host::Text& file_name, const host::Text& section, const host::Text& key,
-                                        const host::Text& value) {
-  log.push_back("write_configuration_item " + key + "=" + value);
-  configuration[{file_name, section, key}] = value;
+// One log line for each write, with all its items.
+bool FakeHost::write_configuration_items(const host::Text& file_name, const host::Text& section,
+                                         std::span<const host::ConfigurationItem> items) {
+  std::string line = "write_configuration_items";
+  for (const host::ConfigurationItem& item : items) {
+    line += " " + item.key + "=" + item.value;
+    configuration[{file_name, section, item.key}] = item.value;
+  }
+  log.push_back(line);
   return true;
 }
 

@@ -137,8 +137,8 @@ class FakeHost final : public host::HostApi {
   bool write_file(const host::Text& file_name, std::span<const std::uint8_t> bytes) override;
   host::Text read_configuration_item(const host::Text& file_name, const host::Text& section, const host::Text& key,
                                      const host::Text& default_value) override;
-  bool write_configuration_item(const host::Text& file_name, const host::Text& section, const host::Text& key,
-                                const host::Text& value) override;
+  bool write_configuration_items(const host::Text& file_name, const host::Text& section,
+                                 std::span<const host::ConfigurationItem> items) override;
 
  private:
   using PropertyKey = std::tuple<host::UnitId, int, int>;

@@ -87,6 +87,19 @@ TEST(WriteConfigurationItem, CreatesTheFile) {
   EXPECT_EQ(read_configuration_item(ini, "s", "j"), "2");
 }
 
+// All items in one write, or none when one of them cannot be stored.
+TEST(WriteConfigurationItems, StoresAllOrNothing) {
+  TempFolder folder;
+  const Text ini = folder.path_of("settings.ini");
+  put_file(ini, "[s]\r\nk=1\r\n[t]\r\nk=3\r\n");
+  const ConfigurationItem items[] = {{"k", "10"}, {"j", "20"}};
+  ASSERT_TRUE(write_configuration_items(ini, "s", items));
+  EXPECT_EQ(file_text(ini), "[s]\r\nk=10\r\nj=20\r\n[t]\r\nk=3\r\n");
+  const ConfigurationItem broken[] = {{"k", "11"}, {"j", "2\r\n[x]"}};
+  EXPECT_FALSE(write_configuration_items(ini, "s", broken));
+  EXPECT_EQ(file_text(ini), "[s]\r\nk=10\r\nj=20\r\n[t]\r\nk=3\r\n");
+}
+
 TEST(WriteConfigurationItem, OmittedValueRemovesTheKeyAndOmittedKeyTheSection) {
   TempFolder folder;
   const Text ini = folder.path_of("settings.ini");

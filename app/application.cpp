@@ -28,6 +28,7 @@ Application::Application(host::HostApi& host, skin::SkinApi& skin, std::vector<S
       skin_(skin),
       splash_(host, std::move(splash_frames)),
       documents_(host),
+      recovery_(host, documents_),
       statistics_(host),
       edit_commands_(host),
       notices_(host),
@@ -45,11 +46,25 @@ int Application::entry() {
 }
 
 void Application::on_exit() {
+  recovery_.end();
   // The host has destroyed the windows, and with them the images they held;
   // the skin window object goes before the skin layer shuts GDI+ down.
   skin_window_.reset();
   skin_.shutdown();
   statistics_.release_split_lines();
+}
+
+void Application::on_splash_tick() {
+  splash_.on_tick(*skin_window_);
+  // Returned from the hand-over: the main window is up.
+  if (splash_.main_window_up()) recovery_.start();
+}
+
+host::Handler Application::document_command(std::function<void()> command) {
+  return plain([this, command = std::move(command)] {
+    command();
+    recovery_.catch_up();
+  });
 }
 
 void Application::on_edit_key_down(std::int32_t key_code) {
@@ -67,7 +82,7 @@ host::HandlerTable Application::handler_table() {
   auto bind = [&table](HandlerId id, host::Handler handler) { table[static_cast<std::size_t>(id)] = std::move(handler); };
 
   bind(HandlerId::StartupCreated, plain([this] { splash_.on_startup_created(*skin_window_); }));
-  bind(HandlerId::SplashTick, plain([this] { splash_.on_tick(*skin_window_); }));
+  bind(HandlerId::SplashTick, plain([this] { on_splash_tick(); }));
 
   bind(HandlerId::MainSizeChanged, plain([this] { main_window_.fit_edit_box(); }));
   bind(HandlerId::MainQueryClose, [this](Arguments) { return documents_.confirm_exit(); });
@@ -82,14 +97,14 @@ host::HandlerTable Application::handler_table() {
   });
   bind(HandlerId::EditGotFocus, plain([this] { appearance_.load_configuration(); }));
 
-  bind(HandlerId::NewDocument, plain([this] { documents_.new_document(); }));
-  bind(HandlerId::SaveDocument, plain([this] { documents_.save_document(); }));
-  bind(HandlerId::OpenDocument, plain([this] { documents_.open_document(); }));
-  bind(HandlerId::AppendDocument, plain([this] { documents_.append_document(); }));
+  bind(HandlerId::NewDocument, document_command([this] { documents_.new_document(); }));
+  bind(HandlerId::SaveDocument, document_command([this] { documents_.save_document(); }));
+  bind(HandlerId::OpenDocument, document_command([this] { documents_.open_document(); }));
+  bind(HandlerId::AppendDocument, document_command([this] { documents_.append_document(); }));
   bind(HandlerId::Cut, plain([this] { edit_commands_.cut(); }));
   bind(HandlerId::Copy, plain([this] { edit_commands_.copy(); }));
   bind(HandlerId::Paste, plain([this] { edit_commands_.paste(); }));
-  bind(HandlerId::ClearAll, plain([this] { statistics_.clear_text_and_counters(); }));
+  bind(HandlerId::ClearAll, document_command([this] { statistics_.clear_text_and_counters(); }));
   bind(HandlerId::HideNotice, plain([this] { notices_.show_hide_notice(); }));
   bind(HandlerId::TotalCount, plain([this] { statistics_.show_total_count(); }));
   bind(HandlerId::InsertDateTime, plain([this] { edit_commands_.insert_date_time(); }));

@@ -2,6 +2,7 @@
 // the handlers bound to the forms' events.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "app/edit_commands.h"
 #include "app/main_window.h"
 #include "app/notices.h"
+#include "app/recovery.h"
 #include "app/splash.h"
 #include "app/splash_frames.h"
 #include "app/statistics.h"
@@ -43,12 +45,17 @@ class Application {
   void on_exit();
   // Esc, Backspace and Enter in the edit box; the key is never swallowed.
   void on_edit_key_down(std::int32_t key_code);
+  void on_splash_tick();
+  // A command that changes the document as a whole, after which the recovery
+  // copy is brought up to date.
+  host::Handler document_command(std::function<void()> command);
 
   host::HostApi& host_;
   skin::SkinApi& skin_;
   std::unique_ptr<skin::SkinWindow> skin_window_;
   Splash splash_;
   Documents documents_;
+  Recovery recovery_;
   Statistics statistics_;
   EditCommands edit_commands_;
   Notices notices_;

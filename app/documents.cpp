@@ -19,6 +19,8 @@ Documents::Documents(host::HostApi& host) : host_(host), properties_(host) {}
 
 host::Text Documents::content() { return properties_.text(kEditBox, host::prop::edit::kContent); }
 
+void Documents::settle(std::string_view text) { settled_checksum_ = host::checksum_of(text); }
+
 host::Text Documents::current_file_name() { return properties_.text(kCommonDialog, host::prop::dialog::kFileName); }
 
 host::Document Documents::read_document(const host::Text& file_name) {
@@ -49,6 +51,7 @@ void Documents::new_document() {
   if (check_for_changes() == ChangeCheck::NotSaved) return;
   properties_.set(kEditBox, host::prop::edit::kContent, host::Text{});
   encoding_ = host::DocumentEncoding::Gb18030;
+  settle("");
 }
 
 bool Documents::save_document() {
@@ -70,6 +73,7 @@ bool Documents::save_document() {
                       kOk, "保存失败：");
     return false;
   }
+  settle(text);
   host_.message_box("保存成功！！！", kOk, "恭喜：");
   return true;
 }
@@ -87,6 +91,7 @@ void Documents::open_document() {
   if (had_text) properties_.set(kEditBox, host::prop::edit::kContent, host::Text{});
   host::Document document = read_document(current_file_name());
   encoding_ = document.encoding;
+  settle(document.text);
   properties_.set(kEditBox, host::prop::edit::kContent, std::move(document.text));
 }
 
@@ -110,4 +115,22 @@ host::HandlerResult Documents::confirm_exit() {
   return std::nullopt;
 }
 
+std::optional<host::RecoveryCopy> Documents::unsaved_copy() {
+  host::Text text = content();
+  if (text.empty() || host::checksum_of(text) == settled_checksum_) return std::nullopt;
+  return host::RecoveryCopy{std::move(text), current_file_name(), encoding_, host_.current_date_time()};
+}
+
+void Documents::restore(const host::RecoveryCopy& copy) {
+  if (content().empty()) {
+    properties_.set(kEditBox, host::prop::edit::kContent, copy.text);
+  } else {
+    host_.append_text(kEditBox, copy.text);
+  }
+  properties_.set(kCommonDialog, host::prop::dialog::kFileName, copy.file_name);
+  encoding_ = copy.encoding;
+  settled_checksum_.reset();
+}
+
 }  // namespace app
+

@@ -5,10 +5,15 @@
 // new one) and is saved in it.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
 #include "app/unit_properties.h"
 #include "host/forms/handlers.h"
 #include "host/host_api.h"
 #include "host/services/document_encoding.h"
+#include "host/services/recovery_copy.h"
 
 namespace app {
 
@@ -25,6 +30,13 @@ class Documents {
   // confirmed exit ends the program and does not come back.
   host::HandlerResult confirm_exit();
 
+  // What a recovery copy of the document holds now; nothing while it is
+  // empty or the text last opened or saved.
+  std::optional<host::RecoveryCopy> unsaved_copy();
+  // Puts a recovered text in as an unsaved document of its file and
+  // encoding, after whatever the edit box holds already.
+  void restore(const host::RecoveryCopy& copy);
+
  private:
   // NotSaved: the writer asked for the document to be saved and it was not
   // (dialog cancelled or write failed).
@@ -39,10 +51,14 @@ class Documents {
   host::Document read_document(const host::Text& file_name);
   host::Text current_file_name();
   host::Text content();
+  // The document is the text of its file (or new): no recovery copy needed.
+  void settle(std::string_view text);
 
   host::HostApi& host_;
   UnitProperties properties_;
   host::DocumentEncoding encoding_ = host::DocumentEncoding::Gb18030;
+  // The checksum of the text last opened or saved; none after a recovery.
+  std::optional<std::uint64_t> settled_checksum_ = host::checksum_of("");
 };
 
 }  // namespace app

@@ -28,6 +28,9 @@ class Splash {
   // harmless.
   void on_tick(skin::SkinWindow& skin_window);
 
+  // The hand-over has run to its end.
+  bool main_window_up() const { return splash_tick_ > kSplashFrameCount; }
+
  private:
   void hand_over_to_main_window();
 

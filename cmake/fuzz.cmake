@@ -24,6 +24,7 @@ add_library(verbrook_fuzzed STATIC
   ${PROJECT_SOURCE_DIR}/host/services/date_time.cpp
   ${PROJECT_SOURCE_DIR}/host/services/value.cpp
   ${PROJECT_SOURCE_DIR}/host/services/ini_file.cpp
+  ${PROJECT_SOURCE_DIR}/host/services/recovery_copy.cpp
   ${PROJECT_SOURCE_DIR}/host/services/config.cpp
   ${PROJECT_SOURCE_DIR}/host/services/files.cpp
   ${PROJECT_SOURCE_DIR}/host/services/files_posix.cpp

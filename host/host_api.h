@@ -13,6 +13,7 @@
 #include "host/forms/handlers.h"
 #include "host/forms/ids.h"
 #include "host/services/config.h"
+#include "host/services/recovery_copy.h"
 #include "host/services/value.h"
 
 namespace host {
@@ -84,6 +85,24 @@ class HostApi {
   // Every item in one replacement of the file: all stored, or none.
   virtual bool write_configuration_items(const Text& file_name, const Text& section,
                                          std::span<const ConfigurationItem> items) = 0;
+
+  // --- background work ---------------------------------------------------
+  // Calls `tick` on the user-interface thread every `milliseconds`, also
+  // while a dialog or message box runs its own loop, until the program ends.
+  virtual void start_interval_timer(unsigned milliseconds, std::function<void()> tick) = 0;
+  // Grows with every change of the edit box's text: typing, the clipboard,
+  // undo, or a write of its Content. 0 while it is not loaded.
+  virtual std::uint64_t edit_changes(const UnitRef& edit_box) = 0;
+
+  // --- recovery copies ---------------------------------------------------
+  // This instance's copy, kept on disk so that a crash does not take the
+  // text with it; false when it could not be written.
+  virtual bool keep_recovery_copy(const RecoveryCopy& copy) = 0;
+  virtual void remove_recovery_copy() = 0;
+  // A whole copy left by an instance that did not end cleanly, claimed so
+  // that no other instance offers it; damaged ones are removed on the way.
+  virtual std::optional<RecoveryCopy> claim_left_recovery_copy() = 0;
+  virtual void remove_claimed_recovery_copy() = 0;
 };
 
 }  // namespace host

@@ -5,6 +5,7 @@
 #include "host/services/date_time.h"
 #include "host/services/files.h"
 #include "host/services/message_box.h"
+#include "host/services/program_directory_win.h"
 #include "host/services/web_address.h"
 #include "host/unit_services/common_dialog_win.h"
 #include "host/unit_services/window_services_win.h"
@@ -13,7 +14,8 @@ namespace host {
 
 WinHost::WinHost() : WinHost(program_forms()) {}
 
-WinHost::WinHost(std::span<const FormDefinition* const> forms) : runtime_(forms) {}
+WinHost::WinHost(std::span<const FormDefinition* const> forms)
+    : runtime_(forms), recovery_store_(program_directory_wide()) {}
 
 void WinHost::start_runtime(HandlerTable handlers) { runtime_.start(std::move(handlers)); }
 
@@ -82,5 +84,19 @@ bool WinHost::write_configuration_items(const Text& file_name, const Text& secti
                                         std::span<const ConfigurationItem> items) {
   return host::write_configuration_items(file_name, section, items);
 }
+
+void WinHost::start_interval_timer(unsigned milliseconds, std::function<void()> tick) {
+  timers_.start(milliseconds, std::move(tick));
+}
+
+std::uint64_t WinHost::edit_changes(const UnitRef& edit_box) { return host::edit_changes(runtime_, edit_box); }
+
+bool WinHost::keep_recovery_copy(const RecoveryCopy& copy) { return recovery_store_.keep(copy); }
+
+void WinHost::remove_recovery_copy() { recovery_store_.remove(); }
+
+std::optional<RecoveryCopy> WinHost::claim_left_recovery_copy() { return recovery_store_.claim_left_copy(); }
+
+void WinHost::remove_claimed_recovery_copy() { recovery_store_.remove_claimed(); }
 
 }  // namespace host

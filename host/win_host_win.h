@@ -4,6 +4,8 @@
 
 #include "host/dispatch/runtime_win.h"
 #include "host/host_api.h"
+#include "host/services/interval_timers_win.h"
+#include "host/services/recovery_store_win.h"
 
 namespace host {
 
@@ -45,11 +47,21 @@ class WinHost final : public HostApi {
   bool write_configuration_items(const Text& file_name, const Text& section,
                                  std::span<const ConfigurationItem> items) override;
 
+  void start_interval_timer(unsigned milliseconds, std::function<void()> tick) override;
+  std::uint64_t edit_changes(const UnitRef& edit_box) override;
+
+  bool keep_recovery_copy(const RecoveryCopy& copy) override;
+  void remove_recovery_copy() override;
+  std::optional<RecoveryCopy> claim_left_recovery_copy() override;
+  void remove_claimed_recovery_copy() override;
+
   // The runtime itself, for the entry point and for tests that drive the loop.
   Runtime& runtime() { return runtime_; }
 
  private:
   Runtime runtime_;
+  IntervalTimers timers_;
+  RecoveryStore recovery_store_;
 };
 
 }  // namespace host

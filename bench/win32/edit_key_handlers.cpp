@@ -87,6 +87,14 @@ class MeasuringHost final : public host::HostApi {
                                  std::span<const host::ConfigurationItem> items) override {
     return real_.write_configuration_items(file_name, section, items);
   }
+  void start_interval_timer(unsigned milliseconds, std::function<void()> tick) override {
+    real_.start_interval_timer(milliseconds, std::move(tick));
+  }
+  std::uint64_t edit_changes(const host::UnitRef& edit_box) override { return real_.edit_changes(edit_box); }
+  bool keep_recovery_copy(const host::RecoveryCopy& copy) override { return real_.keep_recovery_copy(copy); }
+  void remove_recovery_copy() override { real_.remove_recovery_copy(); }
+  std::optional<host::RecoveryCopy> claim_left_recovery_copy() override { return real_.claim_left_recovery_copy(); }
+  void remove_claimed_recovery_copy() override { real_.remove_claimed_recovery_copy(); }
 
  private:
   host::WinHost real_;

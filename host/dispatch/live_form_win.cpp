@@ -258,10 +258,13 @@ void LiveForm::on_command(WPARAM wparam, LPARAM lparam) {
     if (const std::optional<UnitId> item = menu_bar_.item_of_command(LOWORD(wparam))) deliver(*item, event::kClicked);
     return;
   }
-  const Unit* unit = unit_of_window(reinterpret_cast<HWND>(lparam));
-  if (!unit || unit->type() != unit_type::kEditBox) return;
+  auto* unit = dynamic_cast<EditBoxUnit*>(unit_of_window(reinterpret_cast<HWND>(lparam)));
+  if (!unit) return;
   switch (HIWORD(wparam)) {
-    case EN_CHANGE: deliver(unit->id(), event::kContentChanged); break;
+    case EN_CHANGE:
+      unit->note_change();
+      deliver(unit->id(), event::kContentChanged);
+      break;
     case EN_SETFOCUS: deliver(unit->id(), event::kGotFocus); break;
     case EN_KILLFOCUS: deliver(unit->id(), event::kLostFocus); break;
     default: break;

@@ -11,6 +11,7 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 namespace host {
 
@@ -19,7 +20,8 @@ namespace host {
   X(L"comdlg32.dll", ChooseFontW)      \
   X(L"comdlg32.dll", GetOpenFileNameW) \
   X(L"comdlg32.dll", GetSaveFileNameW) \
-  X(L"shell32.dll", ShellExecuteW)
+  X(L"shell32.dll", ShellExecuteW)      \
+  X(L"shell32.dll", SHGetKnownFolderPath)
 
 // Each pointer is null when its DLL or the function is missing; a caller
 // checks the one it calls.

@@ -51,6 +51,12 @@ void append_text(Runtime& runtime, const UnitRef& edit_box, const Text& text) {
   unit->append(text);
 }
 
+std::uint64_t edit_changes(Runtime& runtime, const UnitRef& edit_box) {
+  LiveForm* form = runtime.loaded_form(edit_box.form);
+  const auto* unit = form ? dynamic_cast<const EditBoxUnit*>(form->find_unit(edit_box.unit)) : nullptr;
+  return unit ? unit->changes() : 0;
+}
+
 void set_window_transparency(std::uintptr_t window, int alpha) {
   const auto handle = reinterpret_cast<HWND>(window);
   const BYTE constant_alpha = alpha < 0 || alpha > 255 ? 255 : static_cast<BYTE>(alpha);

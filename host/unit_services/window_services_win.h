@@ -32,6 +32,9 @@ void open_colour_picker(Runtime& runtime, const UnitRef& picker);
 // Caret to the end, scrolled into view, then the text inserted there.
 void append_text(Runtime& runtime, const UnitRef& edit_box, const Text& text);
 
+// The edit box's change count (EditBoxUnit::changes); 0 when it is not loaded.
+std::uint64_t edit_changes(Runtime& runtime, const UnitRef& edit_box);
+
 // The extended style becomes exactly the layered style with the constant
 // alpha; alpha outside 0-255 counts as 255.
 void set_window_transparency(std::uintptr_t window, int alpha);

@@ -135,10 +135,16 @@ Value EditBoxUnit::read(int index, int array_index) const {
 void EditBoxUnit::write(int index, int array_index, const Value& value) {
   const EditControl control(window_.get());
   switch (index) {
-    case edit::kContent: control.set_text(wide_text_of(value)); return;
+    case edit::kContent:
+      note_change();
+      control.set_text(wide_text_of(value));
+      return;
     case edit::kSelStart: set_selection_start(to_integer(value)); return;
     case edit::kSelLength: set_selection_length(to_integer(value)); return;
-    case edit::kSelText: control.replace_selection(wide_text_of(value)); return;
+    case edit::kSelText:
+      note_change();
+      control.replace_selection(wide_text_of(value));
+      return;
     case edit::kFont: {
       FontFields font = properties_.font();
       write_font_field(font, array_index, value, dpi_);
@@ -176,6 +182,7 @@ HBRUSH EditBoxUnit::colour_control(HDC dc) const {
 }
 
 void EditBoxUnit::append(const Text& text) {
+  note_change();
   const EditControl control(window_.get());
   const auto end = static_cast<DWORD>(control.length());
   control.select(end, end);

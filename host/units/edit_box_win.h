@@ -3,6 +3,8 @@
 // are read from the control; positions and lengths are GBK bytes.
 #pragma once
 
+#include <cstdint>
+
 #include "host/units/unit_win.h"
 
 namespace host {
@@ -19,6 +21,11 @@ class EditBoxUnit : public ControlUnit {
   // Moves the caret to the end, scrolls it into view and inserts the text.
   void append(const Text& text);
 
+  // Grows with every change of the text: the control's own (typing, paste,
+  // undo: note_change on its EN_CHANGE) and every write of it.
+  std::uint64_t changes() const { return changes_; }
+  void note_change() { ++changes_; }
+
  private:
   void apply_font();
   void apply_back_colour();
@@ -26,6 +33,7 @@ class EditBoxUnit : public ControlUnit {
   void set_selection_length(std::int32_t length);
 
   int dpi_;
+  std::uint64_t changes_ = 0;
   OwnedFont font_;
   OwnedBrush back_brush_;
 };

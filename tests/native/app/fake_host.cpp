@@ -298,6 +298,7 @@ void FakeHost::select(std::int32_t start, std::int32_t length) {
 }
 
 void FakeHost::write_text_unlogged(int index, host::Text text) {
+  if (index == prop::edit::kContent) ++edit_changes_;
   set_property(units::kEditBox, index, -1, std::move(text));
 }
 
@@ -332,6 +333,7 @@ void FakeHost::write_property(host::FormId form, host::UnitId unit, int index, i
   set_property(*ref, index, array_index, std::move(stored));
 
   if (unit == host::unit::kEditBox && index == prop::edit::kContent) {
+    ++edit_changes_;
     // A new text puts the caret at the start.
     select(0, 0);
   }
@@ -512,4 +514,47 @@ bool FakeHost::write_configuration_items(const host::Text& file_name, const host
   return true;
 }
 
+void FakeHost::start_interval_timer(unsigned milliseconds, std::function<void()> tick) {
+  log.push_back("start_interval_timer " + std::to_string(milliseconds));
+  timers_.push_back(std::move(tick));
+}
+
+void FakeHost::tick_timers() {
+  // By index: a tick may start another timer.
+  for (std::size_t i = 0; i < timers_.size(); ++i) {
+    const std::function<void()> tick = timers_[i];
+    tick();
+  }
+}
+
+std::uint64_t FakeHost::edit_changes(const UnitRef& edit_box) {
+  EXPECT_EQ(edit_box, units::kEditBox);
+  return loaded(edit_box.form) ? edit_changes_ : 0;
+}
+
+bool FakeHost::keep_recovery_copy(const host::RecoveryCopy& copy) {
+  log.push_back("keep_recovery_copy");
+  if (!recovery_copy_writable) return false;
+  recovery_copy = copy;
+  return true;
+}
+
+void FakeHost::remove_recovery_copy() {
+  log.push_back("remove_recovery_copy");
+  recovery_copy.reset();
+}
+
+std::optional<host::RecoveryCopy> FakeHost::claim_left_recovery_copy() {
+  log.push_back("claim_left_recovery_copy");
+  left_copy_claimed_ = left_recovery_copy.has_value();
+  return left_recovery_copy;
+}
+
+void FakeHost::remove_claimed_recovery_copy() {
+  log.push_back("remove_claimed_recovery_copy");
+  if (left_copy_claimed_) left_recovery_copy.reset();
+  left_copy_claimed_ = false;
+}
+
 }  // namespace app_test
+

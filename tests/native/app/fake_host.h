@@ -97,6 +97,12 @@ class FakeHost final : public host::HostApi {
   host::Text clipboard;
   bool clipboard_available = true;
   host::DateTime now{};
+  // This instance's recovery copy, and one that an unclean end left.
+  std::optional<host::RecoveryCopy> recovery_copy;
+  std::optional<host::RecoveryCopy> left_recovery_copy;
+  bool recovery_copy_writable = true;
+  // Runs every interval timer's tick once, as when their time has come.
+  void tick_timers();
 
   // --- what the program did --------------------------------------------------
   std::vector<std::string> log;
@@ -139,6 +145,12 @@ class FakeHost final : public host::HostApi {
                                      const host::Text& default_value) override;
   bool write_configuration_items(const host::Text& file_name, const host::Text& section,
                                  std::span<const host::ConfigurationItem> items) override;
+  void start_interval_timer(unsigned milliseconds, std::function<void()> tick) override;
+  std::uint64_t edit_changes(const host::UnitRef& edit_box) override;
+  bool keep_recovery_copy(const host::RecoveryCopy& copy) override;
+  void remove_recovery_copy() override;
+  std::optional<host::RecoveryCopy> claim_left_recovery_copy() override;
+  void remove_claimed_recovery_copy() override;
 
  private:
   using PropertyKey = std::tuple<host::UnitId, int, int>;
@@ -157,6 +169,9 @@ class FakeHost final : public host::HostApi {
   std::function<void()> exit_procedure_;
   std::deque<int> box_answers_;
   std::deque<DialogAnswer> dialog_answers_;
+  std::vector<std::function<void()>> timers_;
+  std::uint64_t edit_changes_ = 0;
+  bool left_copy_claimed_ = false;
 };
 
 // What the skin layer was asked to do with the skin window object.

@@ -534,7 +534,6 @@ std::uint64_t FakeHost::edit_changes(const UnitRef& edit_box) {
 
 bool FakeHost::keep_recovery_copy(const host::RecoveryCopy& copy) {
   log.push_back("keep_recovery_copy");
-  if (!recovery_copy_writable) return false;
   recovery_copy = copy;
   return true;
 }

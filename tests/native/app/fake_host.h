@@ -100,7 +100,6 @@ class FakeHost final : public host::HostApi {
   // This instance's recovery copy, and one that an unclean end left.
   std::optional<host::RecoveryCopy> recovery_copy;
   std::optional<host::RecoveryCopy> left_recovery_copy;
-  bool recovery_copy_writable = true;
   // Runs every interval timer's tick once, as when their time has come.
   void tick_timers();
 

@@ -46,7 +46,8 @@ verbrook::Writing restart_and_answer(App app, std::string_view expected_count, i
 
 // Typed, killed and offered back: No throws the copy away, so the next start
 // offers nothing; Yes brings the text back unsaved, and the save dialog
-// offers its file. After a clean exit, saved or not, nothing is offered.
+// offers its file. The copy goes with the save, and with a clean exit where
+// the writer chose not to save; nothing is offered then.
 TEST(Recovery, KilledTextComesBackOnceAndACleanExitLeavesNothing) {
   const Folder folder = Folder::fresh("恢复");
   folder.write_file("稿子.txt", "旧");
@@ -72,8 +73,13 @@ TEST(Recovery, KilledTextComesBackOnceAndACleanExitLeavesNothing) {
     writing.app.press(ctrl('S'));
     const FileDialog dialog = writing.app.wait_file_dialog();
     EXPECT_NE(dialog.file_name().find("稿子.txt"), std::string::npos) << readable_gbk(dialog.file_name());
-    dialog.cancel();
-    answer(writing.app, verbrook::kNotSaved, IDOK);
+    dialog.ok();
+    verbrook::answer_yes_to_replacing(writing.app, dialog);
+    answer(writing.app, verbrook::kSaved, IDOK);
+    EXPECT_EQ(copies_in(folder), 0);
+    writing.app.press(ctrl(VK_END));
+    type_and_wait(writing, "!", "旧稿两行\r\nab!");
+    wait_copies(folder, 1, writing.app.process_id());
     writing.app.press(alt(VK_F4));
     answer(writing.app, verbrook::kSaveQuestion, IDNO);
     answer(writing.app, verbrook::kExitQuestion, IDYES);
@@ -83,7 +89,7 @@ TEST(Recovery, KilledTextComesBackOnceAndACleanExitLeavesNothing) {
   const verbrook::Writing writing = verbrook::start_writing(folder);
   verbrook::expect_no_question(writing.app);
   EXPECT_EQ(writing.edit.text(), "");
-  EXPECT_EQ(folder.read_file("稿子.txt"), "旧");
+  EXPECT_EQ(folder.read_file("稿子.txt"), "旧稿两行\r\nab");
 }
 
 // A copy that is cut short is thrown away without a word.

@@ -40,6 +40,7 @@ int Application::entry() {
   skin_window_ = skin_.create_window();
   host_.register_exit_procedure([this] { on_exit(); });
   skin_.startup();
+  skin_.decode_ahead(splash_.frames());
   host_.load_start_window(host::form::kStartup);
   host_.run_message_loop();
   return 0;

@@ -28,6 +28,8 @@ class Splash {
   // harmless.
   void on_tick(skin::SkinWindow& skin_window);
 
+  const std::vector<SplashFrame>& frames() const { return frames_; }
+
   // The hand-over has run to its end.
   bool main_window_up() const { return splash_tick_ > kSplashFrameCount; }
 

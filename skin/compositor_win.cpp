@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <span>
+#include <vector>
 
 #include "skin/colour.h"
 #include "skin/controls/caret_win.h"
@@ -44,6 +45,12 @@ GdipImage compose_window(HWND window) {
   GdipImage picture = create_argb_bitmap(size.cx, size.cy);
   GpImage* background = image_property(window, prop::kBackImage);
   const bool stretched = background && stretch_background(background, picture.get());
+  std::vector<HWND> skinned;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (read_property(child, prop::kType) != 0) skinned.push_back(child);
+  }
+  // A Graphics only for what is left to draw with it (the splash has nothing).
+  if ((!background || stretched) && skinned.empty()) return picture;
   const GdipGraphics graphics = graphics_for(picture.get());
   if (!graphics) return picture;
   if (background && !stretched) {
@@ -52,9 +59,7 @@ GdipImage compose_window(HWND window) {
     g->GdipGetImageDimension(picture.get(), &width, &height);
     g->GdipDrawImageRect(graphics.get(), background, 0, 0, width, height);
   }
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (read_property(child, prop::kType) != 0) draw_skinned_child(window, child, graphics.get());
-  }
+  for (HWND child : skinned) draw_skinned_child(window, child, graphics.get());
   return picture;
 }
 

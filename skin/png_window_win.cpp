@@ -34,7 +34,8 @@ bool PngWindow::set_back_image(Image image) {
 }
 
 bool PngWindow::load_back_image(std::span<const std::uint8_t> image_bytes) {
-  return set_back_image(image_from_bytes(image_bytes));
+  Image image = ahead_ ? ahead_->take(image_bytes) : Image();
+  return set_back_image(image ? std::move(image) : image_from_bytes(image_bytes));
 }
 
 void PngWindow::skin_children() {

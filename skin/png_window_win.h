@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 
+#include "skin/decode_ahead_win.h"
 #include "skin/image_win.h"
 #include "skin/skin_api.h"
 
@@ -19,6 +20,8 @@ class PngWindow final : public SkinWindow {
  public:
   PngWindow() = default;
   explicit PngWindow(HWND window) : window_(window) {}
+  // Takes the images it loads from `ahead` when they are decoded there.
+  explicit PngWindow(DecodeAhead* ahead) : ahead_(ahead) {}
 
   // Makes the window layered (extended style exactly WS_EX_LAYERED), gives it
   // a hidden caret and, once per window, the caret timer. False for a handle
@@ -46,6 +49,7 @@ class PngWindow final : public SkinWindow {
 
  private:
   HWND window_ = nullptr;
+  DecodeAhead* ahead_ = nullptr;
 };
 
 }  // namespace skin

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 namespace skin {
 
@@ -25,7 +26,12 @@ class SkinApi {
  public:
   virtual ~SkinApi() = default;
   // GDI+ start-up, the frame-dimension id and the loader window class; once.
+  // It may finish on a thread of its own: what needs it waits for it.
   virtual void startup() = 0;
+  // The images that windows will load next, in that order: they are decoded
+  // ahead of their use, away from the user-interface thread. The bytes must
+  // live until the layer shuts down.
+  virtual void decode_ahead(std::vector<std::span<const std::uint8_t>> images) = 0;
   // GDI+ shutdown, once the windows holding images are gone and the skin
   // window objects are destroyed.
   virtual void shutdown() = 0;

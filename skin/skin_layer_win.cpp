@@ -1,14 +1,28 @@
 #include "skin/skin_layer_win.h"
 
+#include <utility>
+
 #include "skin/png_window_win.h"
 #include "skin/skin_startup_win.h"
 
 namespace skin {
 
-void SkinLayer::startup() { skin_startup(); }
+void SkinLayer::startup() {
+  if (!ahead_) ahead_.emplace();
+}
 
-void SkinLayer::shutdown() { skin_shutdown(); }
+void SkinLayer::decode_ahead(std::vector<std::span<const std::uint8_t>> images) {
+  if (ahead_) ahead_->decode(std::move(images));
+}
 
-std::unique_ptr<SkinWindow> SkinLayer::create_window() { return std::make_unique<PngWindow>(); }
+// The thread goes first, with the images it still held, then GDI+.
+void SkinLayer::shutdown() {
+  ahead_.reset();
+  skin_shutdown();
+}
+
+std::unique_ptr<SkinWindow> SkinLayer::create_window() {
+  return std::make_unique<PngWindow>(ahead_ ? &*ahead_ : nullptr);
+}
 
 }  // namespace skin

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
+#include "skin/decode_ahead_win.h"
 #include "skin/skin_api.h"
 
 namespace skin {
@@ -10,8 +12,12 @@ namespace skin {
 class SkinLayer final : public SkinApi {
  public:
   void startup() override;
+  void decode_ahead(std::vector<std::span<const std::uint8_t>> images) override;
   void shutdown() override;
   std::unique_ptr<SkinWindow> create_window() override;
+
+ private:
+  std::optional<DecodeAhead> ahead_;
 };
 
 }  // namespace skin

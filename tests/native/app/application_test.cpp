@@ -11,10 +11,10 @@ using host::HandlerId;
 using Strings = std::vector<std::string>;
 
 TEST_F(AppTest, EntryRunsItsStepsInOrderAndReturnsZero) {
-  start();
+  start({app::SplashFrame(), app::SplashFrame()});
   const std::string startup_handle = std::to_string(FakeHost::handle_of(host::units::kStartupWindow));
   EXPECT_EQ(host.log, (Strings{"start_runtime", "skin create_window", "register_exit_procedure", "skin startup",
-                               "load_start_window startup", "event StartupCreated", "skin attach " + startup_handle,
+                               "skin decode ahead 2", "load_start_window startup", "event StartupCreated", "skin attach " + startup_handle,
                                "run_message_loop"}));
   EXPECT_EQ(host.start_window, host::form::kStartup);
   // The array of the last Backspace exists from the start, empty, with one dimension.

@@ -196,6 +196,9 @@ class FakeSkin final : public skin::SkinApi {
     ++record.startups;
     record.note("skin startup");
   }
+  void decode_ahead(std::vector<std::span<const std::uint8_t>> images) override {
+    record.note("skin decode ahead " + std::to_string(images.size()));
+  }
   void shutdown() override {
     ++record.shutdowns;
     record.note("skin shutdown");

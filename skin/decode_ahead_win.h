@@ -1,0 +1,56 @@
+// Start-up and decoding away from the user-interface thread: a thread of its
+// own starts the skin layer (loading and starting GDI+ takes tens of
+// milliseconds that the first window need not wait for) and then decodes the
+// images it is given, in their order, a few ahead of their use. They are
+// decoded through the same calls as on the spot (image_from_bytes), so a
+// window shows the same picture either way.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <span>
+#include <thread>
+#include <vector>
+
+#include "skin/image_win.h"
+
+namespace skin {
+
+class DecodeAhead {
+ public:
+  // At most this many decoded images wait to be taken.
+  static constexpr std::size_t kMostWaiting = 3;
+
+  // Starts the thread, which starts the skin layer first.
+  DecodeAhead();
+  // Stops the thread; images not taken are released.
+  ~DecodeAhead();
+  DecodeAhead(const DecodeAhead&) = delete;
+  DecodeAhead& operator=(const DecodeAhead&) = delete;
+
+  // Returns once the skin layer has started.
+  void wait_started();
+  // The images to decode, in the order they will be asked for; the bytes
+  // must outlive this object.
+  void decode(std::vector<std::span<const std::uint8_t>> images);
+  // The decoded image of these bytes when they are the next in line (waiting
+  // for it if need be), else an empty one: the caller decodes them itself.
+  Image take(std::span<const std::uint8_t> bytes);
+
+ private:
+  void run();
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool started_ = false;
+  bool stopping_ = false;
+  std::vector<std::span<const std::uint8_t>> images_;
+  std::size_t next_to_decode_ = 0;
+  std::size_t next_to_take_ = 0;
+  std::deque<Image> decoded_;  // images next_to_take_ onwards
+  std::thread thread_;
+};
+
+}  // namespace skin

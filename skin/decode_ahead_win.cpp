@@ -21,20 +21,22 @@ void decode_pixels(const Image& image) {
 
 }  // namespace
 
-DecodeAhead::DecodeAhead() : thread_([this] { run(); }) {}
+void DecodeAhead::start() {
+  if (!thread_.joinable()) thread_ = std::thread([this] { run(); });
+}
 
-DecodeAhead::~DecodeAhead() {
+void DecodeAhead::stop() {
+  if (!thread_.joinable()) return;
   {
     const std::lock_guard lock(mutex_);
     stopping_ = true;
   }
   changed_.notify_all();
   thread_.join();
-}
-
-void DecodeAhead::wait_started() {
-  std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return started_; });
+  const std::lock_guard lock(mutex_);
+  decoded_.clear();
+  images_.clear();
+  started_ = stopping_ = false;
 }
 
 void DecodeAhead::decode(std::vector<std::span<const std::uint8_t>> images) {
@@ -48,7 +50,9 @@ void DecodeAhead::decode(std::vector<std::span<const std::uint8_t>> images) {
 }
 
 Image DecodeAhead::take(std::span<const std::uint8_t> bytes) {
+  if (!thread_.joinable()) return {};
   std::unique_lock lock(mutex_);
+  // GDI+ is ready once the thread has started it.
   changed_.wait(lock, [this] { return started_; });
   if (next_to_take_ >= images_.size() || !same_bytes(images_[next_to_take_], bytes)) return {};
   changed_.wait(lock, [this] { return !decoded_.empty(); });

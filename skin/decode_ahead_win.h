@@ -23,20 +23,21 @@ class DecodeAhead {
   // At most this many decoded images wait to be taken.
   static constexpr std::size_t kMostWaiting = 3;
 
-  // Starts the thread, which starts the skin layer first.
-  DecodeAhead();
-  // Stops the thread; images not taken are released.
-  ~DecodeAhead();
+  DecodeAhead() = default;
+  ~DecodeAhead() { stop(); }
   DecodeAhead(const DecodeAhead&) = delete;
   DecodeAhead& operator=(const DecodeAhead&) = delete;
 
-  // Returns once the skin layer has started.
-  void wait_started();
+  // Starts the thread, which starts the skin layer first; once.
+  void start();
+  // Stops the thread; images not taken are released. It can start again.
+  void stop();
   // The images to decode, in the order they will be asked for; the bytes
   // must outlive this object.
   void decode(std::vector<std::span<const std::uint8_t>> images);
   // The decoded image of these bytes when they are the next in line (waiting
   // for it if need be), else an empty one: the caller decodes them itself.
+  // Before the thread has started there is none.
   Image take(std::span<const std::uint8_t> bytes);
 
  private:

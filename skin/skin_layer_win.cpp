@@ -7,22 +7,16 @@
 
 namespace skin {
 
-void SkinLayer::startup() {
-  if (!ahead_) ahead_.emplace();
-}
+void SkinLayer::startup() { ahead_.start(); }
 
-void SkinLayer::decode_ahead(std::vector<std::span<const std::uint8_t>> images) {
-  if (ahead_) ahead_->decode(std::move(images));
-}
+void SkinLayer::decode_ahead(std::vector<std::span<const std::uint8_t>> images) { ahead_.decode(std::move(images)); }
 
 // The thread goes first, with the images it still held, then GDI+.
 void SkinLayer::shutdown() {
-  ahead_.reset();
+  ahead_.stop();
   skin_shutdown();
 }
 
-std::unique_ptr<SkinWindow> SkinLayer::create_window() {
-  return std::make_unique<PngWindow>(ahead_ ? &*ahead_ : nullptr);
-}
+std::unique_ptr<SkinWindow> SkinLayer::create_window() { return std::make_unique<PngWindow>(&ahead_); }
 
 }  // namespace skin

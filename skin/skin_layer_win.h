@@ -2,7 +2,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 
 #include "skin/decode_ahead_win.h"
 #include "skin/skin_api.h"
@@ -17,7 +16,7 @@ class SkinLayer final : public SkinApi {
   std::unique_ptr<SkinWindow> create_window() override;
 
  private:
-  std::optional<DecodeAhead> ahead_;
+  DecodeAhead ahead_;
 };
 
 }  // namespace skin

@@ -109,6 +109,7 @@ int main() {
   // Each step as the program takes it: the frames decoded ahead on their own
   // thread, one step per tick.
   skin::DecodeAhead ahead;
+  ahead.start();
   std::vector<std::span<const std::uint8_t>> spans(frames.begin(), frames.end());
   ahead.decode(spans);
   skin::PngWindow paced(&ahead);

@@ -36,6 +36,16 @@ bool make_folder(const std::wstring& folder) {
   return CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+// Hidden, so that the open and save dialogs, which start in the program's
+// folder, do not list it among the writer's files.
+bool make_hidden_folder(const std::wstring& folder) {
+  if (!make_folder(folder)) return false;
+  const DWORD attributes = GetFileAttributesW(folder.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN) == 0)
+    SetFileAttributesW(folder.c_str(), attributes | FILE_ATTRIBUTE_HIDDEN);
+  return true;
+}
+
 // Unique among the instances of this machine: the process id and the time
 // it began.
 std::wstring instance_name() {
@@ -50,7 +60,7 @@ std::wstring instance_name() {
 RecoveryStore::RecoveryStore(std::wstring program_directory) : program_directory_(std::move(program_directory)) {}
 
 bool RecoveryStore::prepare_in(const std::wstring& folder) {
-  if (!make_folder(folder)) return false;
+  if (!make_hidden_folder(folder)) return false;
   const std::wstring stem = folder + L"\\" + instance_name();
   own_lock_ = take_lock(stem + kLockEnd, CREATE_NEW);
   if (!own_lock_) return false;

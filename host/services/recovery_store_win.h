@@ -15,8 +15,8 @@ namespace host {
 
 class RecoveryStore {
  public:
-  // The folder "recovery" beside the program, as the settings are; where
-  // that cannot be written, "Verbrook\recovery" in the user's local
+  // The hidden folder "recovery" beside the program, as the settings are;
+  // where that cannot be written, "Verbrook\recovery" in the user's local
   // application-data folder. Chosen on first use.
   explicit RecoveryStore(std::wstring program_directory);
 

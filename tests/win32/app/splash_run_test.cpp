@@ -74,6 +74,9 @@ class RecordingSkin final : public skin::SkinApi {
     log_line("startup");
     real_.startup();
   }
+  void decode_ahead(std::vector<std::span<const std::uint8_t>> images) override {
+    real_.decode_ahead(std::move(images));
+  }
   void shutdown() override {
     log_line("shutdown");
     real_.shutdown();

@@ -19,7 +19,10 @@ Documents::Documents(host::HostApi& host) : host_(host), properties_(host) {}
 
 host::Text Documents::content() { return properties_.text(kEditBox, host::prop::edit::kContent); }
 
-void Documents::settle(std::string_view text) { settled_checksum_ = host::checksum_of(text); }
+void Documents::settle(std::uint64_t checksum) {
+  settled_checksum_ = checksum;
+  settled_changes_ = host_.edit_changes(kEditBox);
+}
 
 host::Text Documents::current_file_name() { return properties_.text(kCommonDialog, host::prop::dialog::kFileName); }
 
@@ -51,7 +54,7 @@ void Documents::new_document() {
   if (check_for_changes() == ChangeCheck::NotSaved) return;
   properties_.set(kEditBox, host::prop::edit::kContent, host::Text{});
   encoding_ = host::DocumentEncoding::Gb18030;
-  settle("");
+  settle(host::checksum_of(""));
 }
 
 bool Documents::save_document() {
@@ -73,7 +76,7 @@ bool Documents::save_document() {
                       kOk, "保存失败：");
     return false;
   }
-  settle(text);
+  settle(host::checksum_of(text));
   host_.message_box("保存成功！！！", kOk, "恭喜：");
   return true;
 }
@@ -91,8 +94,9 @@ void Documents::open_document() {
   if (had_text) properties_.set(kEditBox, host::prop::edit::kContent, host::Text{});
   host::Document document = read_document(current_file_name());
   encoding_ = document.encoding;
-  settle(document.text);
+  const std::uint64_t checksum = host::checksum_of(document.text);
   properties_.set(kEditBox, host::prop::edit::kContent, std::move(document.text));
+  settle(checksum);
 }
 
 // The appended file's text joins the document, which keeps its own encoding.
@@ -116,6 +120,7 @@ host::HandlerResult Documents::confirm_exit() {
 }
 
 std::optional<host::RecoveryCopy> Documents::unsaved_copy() {
+  if (host_.edit_changes(kEditBox) == settled_changes_) return std::nullopt;
   host::Text text = content();
   if (text.empty() || host::checksum_of(text) == settled_checksum_) return std::nullopt;
   return host::RecoveryCopy{std::move(text), current_file_name(), encoding_, host_.current_date_time()};
@@ -130,6 +135,7 @@ void Documents::restore(const host::RecoveryCopy& copy) {
   properties_.set(kCommonDialog, host::prop::dialog::kFileName, copy.file_name);
   encoding_ = copy.encoding;
   settled_checksum_.reset();
+  settled_changes_.reset();
 }
 
 }  // namespace app

@@ -51,14 +51,18 @@ class Documents {
   host::Document read_document(const host::Text& file_name);
   host::Text current_file_name();
   host::Text content();
-  // The document is the text of its file (or new): no recovery copy needed.
-  void settle(std::string_view text);
+  // The edit box holds the text of its file (or a new one) with this
+  // checksum: no recovery copy is needed until it changes.
+  void settle(std::uint64_t checksum);
 
   host::HostApi& host_;
   UnitProperties properties_;
   host::DocumentEncoding encoding_ = host::DocumentEncoding::Gb18030;
-  // The checksum of the text last opened or saved; none after a recovery.
+  // The checksum of the text last opened or saved (none after a recovery),
+  // and the edit box's change count then: while it stays, the text is not
+  // read again to be compared.
   std::optional<std::uint64_t> settled_checksum_ = host::checksum_of("");
+  std::optional<std::uint64_t> settled_changes_;
 };
 
 }  // namespace app

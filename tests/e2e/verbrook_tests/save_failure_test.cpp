@@ -86,8 +86,10 @@ std::vector<std::wstring> entries_of(const std::filesystem::path& folder) {
   std::vector<std::wstring> names;
   std::error_code error;
   for (auto entry = std::filesystem::directory_iterator(folder, error);
-       !error && entry != std::filesystem::directory_iterator(); entry.increment(error))
-    names.push_back(entry->path().filename().wstring());
+       !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+    // The program's own hidden folder of recovery copies, made at its start.
+    if (entry->path().filename() != L"recovery") names.push_back(entry->path().filename().wstring());
+  }
   std::sort(names.begin(), names.end());
   return names;
 }

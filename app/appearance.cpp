@@ -71,14 +71,20 @@ void Appearance::apply_chosen_colour() {
 }
 
 void Appearance::choose_font() {
-  properties_.set(host::units::kCommonDialog, host::prop::dialog::kDialogKind, host::prop::dialog::kKindFont);
-  // Confirmed or not, the dialog holds a font (the last one confirmed, or its
-  // initial one), and that font is taken.
-  host_.open_common_dialog(host::units::kCommonDialog);
-  properties_.set(kEditBox, edit::kFont, font::kFace,
-                  properties_.text(host::units::kCommonDialog, host::prop::dialog::kFontName));
-  properties_.set(kEditBox, edit::kFont, font::kSize,
-                  properties_.integer(host::units::kCommonDialog, host::prop::dialog::kFontSize));
+  const host::UnitRef& dialog = host::units::kCommonDialog;
+  properties_.set(dialog, host::prop::dialog::kDialogKind, host::prop::dialog::kKindFont);
+  // Before the dialog has returned a font it would start on the first face
+  // of the system's list, and OK there would change the writer's font: it
+  // starts on the face the edit box is drawn with, at its size.
+  if (properties_.text(dialog, host::prop::dialog::kFontName).empty()) {
+    properties_.set(dialog, host::prop::dialog::kFontName, host_.resolved_font_face(kEditBox));
+    properties_.set(dialog, host::prop::dialog::kFontSize, properties_.integer(kEditBox, edit::kFont, font::kSize));
+  }
+  // Confirmed or not, the dialog holds a font (the last one confirmed, or the
+  // one it started on), and that font is taken.
+  host_.open_common_dialog(dialog);
+  properties_.set(kEditBox, edit::kFont, font::kFace, properties_.text(dialog, host::prop::dialog::kFontName));
+  properties_.set(kEditBox, edit::kFont, font::kSize, properties_.integer(dialog, host::prop::dialog::kFontSize));
   store_setting(kFontSizeKey, edit::kFont, font::kSize);
 }
 

@@ -58,7 +58,24 @@ void Application::on_exit() {
 void Application::on_splash_tick() {
   splash_.on_tick(*skin_window_);
   // Returned from the hand-over: the main window is up.
-  if (splash_.main_window_up()) recovery_.start();
+  if (splash_.main_window_up() && !main_window_up_) {
+    main_window_up_ = true;
+    on_main_window_up();
+  }
+}
+
+void Application::on_main_window_up() {
+  host_.accept_dropped_files(host::units::kMainWindow, [this](const host::DroppedFiles& dropped) {
+    documents_.take_dropped_files(dropped);
+    recovery_.catch_up();
+  });
+  // The file the program was started with opens now, as Ctrl+D opens one,
+  // before a copy left by an unclean end is offered back.
+  if (const host::Text file = host_.command_line_document(); !file.empty()) {
+    documents_.open_file(file);
+    recovery_.catch_up();
+  }
+  recovery_.start();
 }
 
 host::Handler Application::document_command(std::function<void()> command) {

@@ -46,6 +46,8 @@ class Application {
   // Esc, Backspace and Enter in the edit box; the key is never swallowed.
   void on_edit_key_down(std::int32_t key_code);
   void on_splash_tick();
+  // Once, when the hand-over has run to its end.
+  void on_main_window_up();
   // A command that changes the document as a whole, after which the recovery
   // copy is brought up to date.
   host::Handler document_command(std::function<void()> command);
@@ -61,6 +63,7 @@ class Application {
   Notices notices_;
   MainWindow main_window_;
   Appearance appearance_;
+  bool main_window_up_ = false;
 };
 
 }  // namespace app

@@ -15,6 +15,24 @@ using host::message_box::kYesNo;
 using host::units::kCommonDialog;
 using host::units::kEditBox;
 
+namespace {
+
+// The wait cursor while a document is read and put in, or written: the
+// program takes no messages meanwhile, and a big document under the edit
+// control takes seconds, so the writer sees it is busy rather than hung.
+class BusyCursor {
+ public:
+  explicit BusyCursor(host::HostApi& host) : host_(host) { host_.show_busy(true); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+  ~BusyCursor() { host_.show_busy(false); }
+
+ private:
+  host::HostApi& host_;
+};
+
+}  // namespace
+
 Documents::Documents(host::HostApi& host) : host_(host), properties_(host) {}
 
 host::Text Documents::content() { return properties_.text(kEditBox, host::prop::edit::kContent); }
@@ -57,11 +75,8 @@ void Documents::new_document() {
   settle(host::checksum_of(""));
 }
 
-bool Documents::save_document() {
-  if (!run_file_dialog(host::prop::dialog::kKindSave)) {
-    host_.message_box("注意文档未保存&&", kOk, "提醒：");
-    return false;
-  }
+std::optional<std::uint64_t> Documents::write_document(const host::Text& file_name) {
+  const BusyCursor busy(host_);
   // In the program's own encoding the content's bytes go to the file as they
   // are, without copying a document of megabytes once more.
   const host::Text text = content();
@@ -69,30 +84,46 @@ bool Documents::save_document() {
       encoding_ == host::DocumentEncoding::Gb18030 ? std::string() : host::document_bytes(text, encoding_);
   const std::string& file_text = encoding_ == host::DocumentEncoding::Gb18030 ? text : converted;
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(file_text.data()), file_text.size());
+  if (!host_.write_file(file_name, bytes)) return std::nullopt;
+  return host::checksum_of(text);
+}
+
+bool Documents::save_document() {
+  if (!run_file_dialog(host::prop::dialog::kKindSave)) {
+    host_.message_box("注意文档未保存&&", kOk, "提醒：");
+    return false;
+  }
   const host::Text file_name = current_file_name();
-  if (!host_.write_file(file_name, bytes)) {
+  const std::optional<std::uint64_t> written = write_document(file_name);
+  if (!written) {
     // The file is replaced as a whole or not at all, so the old one is intact.
     host_.message_box(host::join_texts({"文件 ", file_name, " 无法写入，文档没有保存。\r\n\r\n请换一个文件名或文件夹再试。"}),
                       kOk, "保存失败：");
     return false;
   }
-  settle(host::checksum_of(text));
+  settle(*written);
   host_.message_box("保存成功！！！", kOk, "恭喜：");
   return true;
 }
 
-void Documents::open_document() {
-  const bool had_text = !content().empty();
-  if (had_text) {
-    const int answer = host_.message_box(
-        "作者很耐心地提醒您：\r\n\r\n 即将打开的新文件会覆盖掉当前文档 @o@\r\n\r\n"
-        "如果希望当前文档与新文件共存,请使用{添加文档 Ctrl+F}选项\r\n\r\n否则请选择{是}继续打开新文档。",
-        kYesNo, "温馨提示：");
-    if (answer != kResultYes) return;
-  }
-  if (!run_file_dialog(host::prop::dialog::kKindOpen)) return;
+bool Documents::replacing_confirmed() {
+  const int answer = host_.message_box(
+      "作者很耐心地提醒您：\r\n\r\n 即将打开的新文件会覆盖掉当前文档 @o@\r\n\r\n"
+      "如果希望当前文档与新文件共存,请使用{添加文档 Ctrl+F}选项\r\n\r\n否则请选择{是}继续打开新文档。",
+      kYesNo, "温馨提示：");
+  return answer == kResultYes;
+}
+
+bool Documents::readable_or_said(const host::Text& file_name) {
+  if (host_.file_readable(file_name)) return true;
+  host_.message_box(host::join_texts({"文件 ", file_name, " 不存在或无法读取，没有打开。"}), kOk, "打开失败：");
+  return false;
+}
+
+void Documents::load(const host::Text& file_name, bool had_text) {
+  const BusyCursor busy(host_);
   if (had_text) properties_.set(kEditBox, host::prop::edit::kContent, host::Text{});
-  host::Document document = read_document(current_file_name());
+  host::Document document = read_document(file_name);
   encoding_ = document.encoding;
   const std::uint64_t checksum = host::checksum_of(document.text);
   properties_.set(kEditBox, host::prop::edit::kContent, std::move(document.text));
@@ -100,9 +131,49 @@ void Documents::open_document() {
 }
 
 // The appended file's text joins the document, which keeps its own encoding.
+void Documents::append(const host::Text& file_name) {
+  const BusyCursor busy(host_);
+  host_.append_text(kEditBox, read_document(file_name).text);
+}
+
+void Documents::open_document() {
+  const bool had_text = !content().empty();
+  if (had_text && !replacing_confirmed()) return;
+  if (!run_file_dialog(host::prop::dialog::kKindOpen)) return;
+  load(current_file_name(), had_text);
+}
+
 void Documents::append_document() {
   if (!run_file_dialog(host::prop::dialog::kKindOpen)) return;
-  host_.append_text(kEditBox, read_document(current_file_name()).text);
+  append(current_file_name());
+}
+
+bool Documents::open_file(const host::Text& file_name) {
+  if (!readable_or_said(file_name)) return false;
+  const bool had_text = !content().empty();
+  if (had_text && !replacing_confirmed()) return false;
+  properties_.set(kCommonDialog, host::prop::dialog::kFileName, file_name);
+  load(file_name, had_text);
+  return true;
+}
+
+bool Documents::append_file(const host::Text& file_name) {
+  if (!readable_or_said(file_name)) return false;
+  properties_.set(kCommonDialog, host::prop::dialog::kFileName, file_name);
+  append(file_name);
+  return true;
+}
+
+void Documents::take_dropped_files(const host::DroppedFiles& dropped) {
+  if (dropped.names.empty()) return;
+  const host::Text& first = dropped.names.front();
+  const bool appending = dropped.control_held;
+  if (!(appending ? append_file(first) : open_file(first)) || dropped.names.size() == 1) return;
+  const host::Text verb = appending ? "添加" : "打开";
+  host_.message_box(host::join_texts({"一次只能", verb, "一个文件，已", verb, "拖入的第一个：\r\n\r\n", first,
+                                      "\r\n\r\n其余 ", host::to_text(static_cast<std::int32_t>(dropped.names.size() - 1)),
+                                      " 个文件没有", verb, "。"}),
+                    kOk, "拖入多个文件：");
 }
 
 host::HandlerResult Documents::confirm_exit() {

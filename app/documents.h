@@ -26,6 +26,15 @@ class Documents {
   bool save_document();
   void open_document();
   void append_document();
+  // A file named from outside the program (the command line, a drop), opened
+  // or appended as the commands do with the dialog's choice. No dialog has
+  // checked it: one that is not there or cannot be read is named in a
+  // message and changes nothing. True when the document took it.
+  bool open_file(const host::Text& file_name);
+  bool append_file(const host::Text& file_name);
+  // Files dropped on the main window: the first is opened, or appended with
+  // Ctrl held; the writer is told that the others were left.
+  void take_dropped_files(const host::DroppedFiles& dropped);
   // The main window's query close: a returned 0 keeps the window open; a
   // confirmed exit ends the program and does not come back.
   host::HandlerResult confirm_exit();
@@ -46,6 +55,16 @@ class Documents {
   ChangeCheck check_for_changes();
   // Sets the common dialog's kind and start folder, then runs it.
   bool run_file_dialog(int kind);
+  // The warning before a document with text is replaced; true to go on.
+  bool replacing_confirmed();
+  bool readable_or_said(const host::Text& file_name);
+  // The file becomes the document, in its own encoding; the edit box is
+  // emptied first when it held text.
+  void load(const host::Text& file_name, bool had_text);
+  void append(const host::Text& file_name);
+  // The document in its encoding, written; the checksum of the text written,
+  // or nothing when the write failed.
+  std::optional<std::uint64_t> write_document(const host::Text& file_name);
   // The file's text in the encoding it is in; a file that cannot be read is
   // an empty GB18030 one.
   host::Document read_document(const host::Text& file_name);

@@ -45,6 +45,10 @@ class HostApi {
   virtual void run_message_loop() = 0;
   // Runs the exit procedure once and ends the process with the exit code.
   virtual void end_program(int exit_code) = 0;
+  // The full path of the document the program was started with ("Open
+  // with", or a name after the program's on the command line); empty when
+  // none was named.
+  virtual Text command_line_document() = 0;
 
   // --- properties --------------------------------------------------------
   // The array index is -1 except for the sub-fields of a font.
@@ -62,8 +66,18 @@ class HostApi {
   virtual void open_colour_picker(const UnitRef& picker) = 0;
   // Moves the caret to the end, scrolls it into view and inserts the text there.
   virtual void append_text(const UnitRef& edit_box, const Text& text) = 0;
-  // Alpha outside 0-255 counts as 255; the extended style becomes exactly layered.
+  // Alpha outside 0-255 counts as 255; the extended style becomes exactly
+  // layered, except that a window taking dropped files goes on taking them.
   virtual void set_window_transparency(WindowHandle window, int alpha) = 0;
+  // From now on files dropped from Explorer on the window, or on its
+  // controls, go to `dropped`; none while a message box or dialog is up.
+  virtual void accept_dropped_files(const UnitRef& window, DropHandler dropped) = 0;
+  // The face the unit's font resolves to on this system (a face the system
+  // lacks resolves to another); empty for a unit without a window.
+  virtual Text resolved_font_face(const UnitRef& unit) = 0;
+  // While on, the wait cursor shows over the program's windows: around work
+  // that keeps the program from its messages. Calls nest.
+  virtual void show_busy(bool busy) = 0;
 
   // --- dialogs -----------------------------------------------------------
   // No owner, task-modal; returns the pressed button's id minus 1 (Yes 5, No 6).
@@ -79,6 +93,9 @@ class HostApi {
   virtual DateTime current_date_time() = 0;
   virtual Text program_directory() = 0;
   virtual Bytes read_file(const Text& file_name) = 0;
+  // There and readable now; read_file gives a missing or unreadable file as
+  // an empty one.
+  virtual bool file_readable(const Text& file_name) = 0;
   virtual bool write_file(const Text& file_name, std::span<const std::uint8_t> bytes) = 0;
   virtual Text read_configuration_item(const Text& file_name, const Text& section, const Text& key,
                                        const Text& default_value) = 0;

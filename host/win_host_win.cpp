@@ -12,7 +12,9 @@
 
 namespace host {
 
-WinHost::WinHost() : WinHost(program_forms()) {}
+WinHost::WinHost(Text command_line_document) : WinHost(program_forms()) {
+  command_line_document_ = std::move(command_line_document);
+}
 
 WinHost::WinHost(std::span<const FormDefinition* const> forms)
     : runtime_(forms), recovery_store_(program_directory_wide()) {}
@@ -53,6 +55,20 @@ void WinHost::append_text(const UnitRef& edit_box, const Text& text) { host::app
 
 void WinHost::set_window_transparency(WindowHandle window, int alpha) { host::set_window_transparency(window, alpha); }
 
+void WinHost::accept_dropped_files(const UnitRef& window, DropHandler dropped) {
+  host::accept_dropped_files(runtime_, window, std::move(dropped));
+}
+
+Text WinHost::resolved_font_face(const UnitRef& unit) { return host::resolved_font_face(runtime_, unit); }
+
+void WinHost::show_busy(bool busy) {
+  if (busy) {
+    busy_cursor_.begin();
+  } else {
+    busy_cursor_.end();
+  }
+}
+
 int WinHost::message_box(const Text& text, int flags, const Text& caption) {
   return show_message_box(text, flags, caption);
 }
@@ -70,6 +86,8 @@ DateTime WinHost::current_date_time() { return host::current_date_time(); }
 Text WinHost::program_directory() { return host::program_directory(); }
 
 Bytes WinHost::read_file(const Text& file_name) { return host::read_file(file_name); }
+
+bool WinHost::file_readable(const Text& file_name) { return is_readable_file(file_name); }
 
 bool WinHost::write_file(const Text& file_name, std::span<const std::uint8_t> bytes) {
   return host::write_file(file_name, bytes);

@@ -4,6 +4,7 @@
 
 #include "host/dispatch/runtime_win.h"
 #include "host/host_api.h"
+#include "host/services/busy_cursor_win.h"
 #include "host/services/interval_timers_win.h"
 #include "host/services/recovery_store_win.h"
 
@@ -11,8 +12,9 @@ namespace host {
 
 class WinHost final : public HostApi {
  public:
-  // The program's own forms, or others (tests load forms of their own).
-  WinHost();
+  // The program's own forms and the document named on its command line
+  // (the entry point's host), or other forms (tests load forms of their own).
+  explicit WinHost(Text command_line_document = {});
   explicit WinHost(std::span<const FormDefinition* const> forms);
 
   void start_runtime(HandlerTable handlers) override;
@@ -20,6 +22,7 @@ class WinHost final : public HostApi {
   void load_start_window(FormId form) override;
   void run_message_loop() override;
   [[noreturn]] void end_program(int exit_code) override;
+  Text command_line_document() override { return command_line_document_; }
 
   Value read_property(FormId form, UnitId unit, int index, int array_index = -1) override;
   void write_property(FormId form, UnitId unit, int index, int array_index, const Value& value) override;
@@ -31,6 +34,9 @@ class WinHost final : public HostApi {
   void open_colour_picker(const UnitRef& picker) override;
   void append_text(const UnitRef& edit_box, const Text& text) override;
   void set_window_transparency(WindowHandle window, int alpha) override;
+  void accept_dropped_files(const UnitRef& window, DropHandler dropped) override;
+  Text resolved_font_face(const UnitRef& unit) override;
+  void show_busy(bool busy) override;
 
   int message_box(const Text& text, int flags, const Text& caption = {}) override;
   bool open_common_dialog(const UnitRef& dialog) override;
@@ -41,6 +47,7 @@ class WinHost final : public HostApi {
   DateTime current_date_time() override;
   Text program_directory() override;
   Bytes read_file(const Text& file_name) override;
+  bool file_readable(const Text& file_name) override;
   bool write_file(const Text& file_name, std::span<const std::uint8_t> bytes) override;
   Text read_configuration_item(const Text& file_name, const Text& section, const Text& key,
                                const Text& default_value) override;
@@ -62,6 +69,8 @@ class WinHost final : public HostApi {
   Runtime runtime_;
   IntervalTimers timers_;
   RecoveryStore recovery_store_;
+  BusyCursor busy_cursor_;
+  Text command_line_document_;
 };
 
 }  // namespace host

@@ -52,6 +52,7 @@ class MeasuringHost final : public host::HostApi {
   void load_start_window(host::FormId) override {}
   void run_message_loop() override { measurement_(*this, handlers_); }
   void end_program(int exit_code) override { real_.end_program(exit_code); }
+  host::Text command_line_document() override { return real_.command_line_document(); }
 
   host::Value read_property(host::FormId form, host::UnitId unit, int index, int array_index) override {
     return real_.read_property(form, unit, index, array_index);
@@ -73,6 +74,11 @@ class MeasuringHost final : public host::HostApi {
   void set_window_transparency(host::WindowHandle window, int alpha) override {
     real_.set_window_transparency(window, alpha);
   }
+  void accept_dropped_files(const host::UnitRef& window, host::DropHandler dropped) override {
+    real_.accept_dropped_files(window, std::move(dropped));
+  }
+  host::Text resolved_font_face(const host::UnitRef& unit) override { return real_.resolved_font_face(unit); }
+  void show_busy(bool busy) override { real_.show_busy(busy); }
   int message_box(const host::Text& text, int flags, const host::Text& caption) override {
     return real_.message_box(text, flags, caption);
   }
@@ -83,6 +89,7 @@ class MeasuringHost final : public host::HostApi {
   host::DateTime current_date_time() override { return real_.current_date_time(); }
   host::Text program_directory() override { return real_.program_directory(); }
   host::Bytes read_file(const host::Text& file_name) override { return real_.read_file(file_name); }
+  bool file_readable(const host::Text& file_name) override { return real_.file_readable(file_name); }
   bool write_file(const host::Text& file_name, std::span<const std::uint8_t> bytes) override {
     return real_.write_file(file_name, bytes);
   }

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
 
 #include "host/services/encoding_win.h"
+#include "host/services/loaded_functions_win.h"
 #include "host/units/colour_picker/colour_picker_win.h"
 #include "host/units/edit_box_win.h"
 #include "host/units/frames.h"
@@ -94,6 +96,26 @@ std::unique_ptr<Unit> create_control(const UnitDefinition& definition, HWND pare
   }
 }
 
+// The names the drop holds, and the Ctrl key as it is now: the drop comes
+// from another program's drag, so this thread's own key state has not seen
+// the writer's keys. The drop's memory is given back.
+DroppedFiles take_dropped_files(HDROP drop) {
+  const LoadedFunctions& shell = loaded_functions();
+  DroppedFiles dropped;
+  dropped.control_held = GetAsyncKeyState(VK_CONTROL) < 0;
+  if (!shell.DragQueryFileW || !shell.DragFinish) return dropped;
+  const UINT count = shell.DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT index = 0; index < count; ++index) {
+    std::wstring name(shell.DragQueryFileW(drop, index, nullptr, 0), L'\0');
+    if (name.empty()) continue;
+    const UINT copied = shell.DragQueryFileW(drop, index, name.data(), static_cast<UINT>(name.size() + 1));
+    name.resize(copied);
+    dropped.names.push_back(wide_to_gb18030(name));
+  }
+  shell.DragFinish(drop);
+  return dropped;
+}
+
 bool is_focusable(HWND window) { return window && IsWindow(window) && IsWindowEnabled(window) && IsWindowVisible(window); }
 
 }  // namespace
@@ -180,6 +202,11 @@ void LiveForm::close_later() {
   PostMessageW(window_.get(), destroy_later_message(), 0, 0);
 }
 
+void LiveForm::accept_dropped_files(DropHandler dropped) {
+  drop_handler_ = std::move(dropped);
+  if (const auto accept = loaded_functions().DragAcceptFiles) accept(window_.get(), TRUE);
+}
+
 void LiveForm::make_modal(std::vector<HWND> disabled_windows) {
   modal_ = true;
   disabled_windows_ = std::move(disabled_windows);
@@ -224,6 +251,13 @@ LRESULT LiveForm::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY: on_destroy(); break;
     case WM_NCDESTROY: on_final_destroy(); break;
     case WM_COMMAND: on_command(wparam, lparam); return 0;
+    case WM_DROPFILES: on_drop_files(reinterpret_cast<HDROP>(wparam)); return 0;
+    case WM_STYLECHANGING:
+      // Taking dropped files is the host's promise to the application, not
+      // part of the style that a transparency change replaces whole.
+      if (wparam == static_cast<WPARAM>(GWL_EXSTYLE) && drop_handler_)
+        reinterpret_cast<STYLESTRUCT*>(lparam)->styleNew |= WS_EX_ACCEPTFILES;
+      break;
     case WM_TIMER: {
       Unit* unit = find_unit(static_cast<UnitId>(wparam));
       if (!unit || unit->type() != unit_type::kTimer) break;
@@ -269,6 +303,13 @@ void LiveForm::on_command(WPARAM wparam, LPARAM lparam) {
     case EN_KILLFOCUS: deliver(unit->id(), event::kLostFocus); break;
     default: break;
   }
+}
+
+void LiveForm::on_drop_files(HDROP drop) {
+  const DroppedFiles dropped = take_dropped_files(drop);
+  // While a message box or dialog keeps the window disabled, the writer is
+  // answering something else: the drop is not taken.
+  if (IsWindowEnabled(window_.get())) runtime_.deliver_dropped_files(drop_handler_, dropped);
 }
 
 // Like a dialog, the form gives the keyboard focus back to the control that

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <memory>
 #include <vector>
@@ -45,6 +46,12 @@ class LiveForm : public std::enable_shared_from_this<LiveForm> {
   // Destroys the window once the running handler has returned.
   void close_later();
 
+  // From now on files dropped on the window go to `dropped`, also while its
+  // extended style is replaced (the one-key hide). A drop on a control
+  // reaches the window too: the system looks up from the control to the
+  // first window that takes files.
+  void accept_dropped_files(DropHandler dropped);
+
   bool shown_once() const { return shown_once_; }
   void mark_shown() { shown_once_ = true; }
   bool modal() const { return modal_; }
@@ -56,6 +63,7 @@ class LiveForm : public std::enable_shared_from_this<LiveForm> {
   LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
   HandlerResult deliver(UnitId unit, int event, std::initializer_list<std::int32_t> arguments = {});
   void on_command(WPARAM wparam, LPARAM lparam);
+  void on_drop_files(HDROP drop);
   void on_activate(WPARAM wparam);
   void on_destroy();
   void on_final_destroy();
@@ -71,6 +79,7 @@ class LiveForm : public std::enable_shared_from_this<LiveForm> {
   bool modal_ = false;
   bool closing_ = false;
   std::vector<HWND> disabled_windows_;
+  DropHandler drop_handler_;
   // Destroyed in reverse order: the controls, then the window, then its owner.
   OwnedWindow hidden_owner_;
   OwnedWindow window_;

@@ -94,6 +94,11 @@ HandlerResult Runtime::deliver(const LiveForm& form, UnitId unit, int event,
   return handler(std::span<const std::int32_t>(arguments.begin(), arguments.size()));
 }
 
+void Runtime::deliver_dropped_files(const DropHandler& handler, const DroppedFiles& dropped) {
+  if (suppression_ > 0 || !handler) return;
+  handler(dropped);
+}
+
 void Runtime::on_form_destroyed(const LiveForm& form) {
   std::erase_if(forms_, [&form](const auto& loaded) { return loaded.get() == &form; });
   if (forms_.empty() && loop_entered_) PostQuitMessage(0);

@@ -76,6 +76,9 @@ class Runtime {
   // Runs the handler bound to the unit's event, unless events are suppressed.
   HandlerResult deliver(const LiveForm& form, UnitId unit, int event,
                         std::initializer_list<std::int32_t> arguments = {});
+  // Runs the procedure that takes files dropped on a form, unless events are
+  // suppressed.
+  void deliver_dropped_files(const DropHandler& handler, const DroppedFiles& dropped);
   // The form's window is gone: it leaves the loaded-form list, and when no
   // window is left after the loop started, the loop ends.
   void on_form_destroyed(const LiveForm& form);

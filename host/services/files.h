@@ -23,6 +23,11 @@ Bytes read_file(const Text& file_name);
 // content checks this first, so that it never replaces what it could not read.
 std::optional<Bytes> read_whole_file(const Text& file_name);
 
+// The file is there and can be read whole now: not a folder, not held by
+// another program that keeps readers out, not too large to hold. For a file
+// named from outside the program, which no dialog has checked.
+bool is_readable_file(const Text& file_name);
+
 // Writes the parts one after the other into the named file, replacing its
 // content as a whole while the file stays what it was: its security, owner,
 // attributes, creation time and other names; a symbolic link is followed.

@@ -87,6 +87,13 @@ Text program_directory() {
   return path.substr(0, slash == std::string::npos ? 0 : slash);
 }
 
+bool is_readable_file(const Text& file_name) {
+  if (!is_usable_name(file_name)) return false;
+  const FileDescriptor file(::open(file_name.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat status {};
+  return file && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
 std::optional<Bytes> read_whole_file(const Text& file_name) {
   if (!is_usable_name(file_name)) return std::nullopt;
   FileDescriptor file(::open(file_name.c_str(), O_RDONLY | O_CLOEXEC));

@@ -20,6 +20,9 @@ namespace host {
   X(L"comdlg32.dll", ChooseFontW)      \
   X(L"comdlg32.dll", GetOpenFileNameW) \
   X(L"comdlg32.dll", GetSaveFileNameW) \
+  X(L"shell32.dll", DragAcceptFiles)    \
+  X(L"shell32.dll", DragFinish)         \
+  X(L"shell32.dll", DragQueryFileW)     \
   X(L"shell32.dll", ShellExecuteW)      \
   X(L"shell32.dll", SHGetKnownFolderPath)
 

@@ -5,6 +5,8 @@
 #include "host/dispatch/fatal_errors.h"
 #include "host/dispatch/live_form_win.h"
 #include "host/dispatch/runtime_win.h"
+#include "host/services/encoding_win.h"
+#include "host/services/handles_win.h"
 #include "host/units/colour_picker/colour_picker_win.h"
 #include "host/units/edit_box_win.h"
 
@@ -49,6 +51,21 @@ void append_text(Runtime& runtime, const UnitRef& edit_box, const Text& text) {
   auto* unit = dynamic_cast<EditBoxUnit*>(&runtime.unit_or_fatal(edit_box));
   if (!unit) runtime.fatal_error(fatal::kUnitNotLoaded);
   unit->append(text);
+}
+
+void accept_dropped_files(Runtime& runtime, const UnitRef& window, DropHandler dropped) {
+  runtime.unit_or_fatal(window);
+  runtime.loaded_form(window.form)->accept_dropped_files(std::move(dropped));
+}
+
+Text resolved_font_face(Runtime& runtime, const UnitRef& unit) {
+  HWND window = runtime.unit_or_fatal(unit).window();
+  if (!window) return {};
+  const WindowDc dc(window);
+  const SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  wchar_t face[LF_FACESIZE] = {};
+  const int length = GetTextFaceW(dc.get(), LF_FACESIZE, face);
+  return length > 0 ? wide_to_gb18030(face) : Text{};
 }
 
 std::uint64_t edit_changes(Runtime& runtime, const UnitRef& edit_box) {

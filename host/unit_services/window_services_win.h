@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "host/forms/handlers.h"
 #include "host/forms/ids.h"
 #include "host/services/value.h"
 
@@ -31,6 +32,14 @@ void open_colour_picker(Runtime& runtime, const UnitRef& picker);
 
 // Caret to the end, scrolled into view, then the text inserted there.
 void append_text(Runtime& runtime, const UnitRef& edit_box, const Text& text);
+
+// The unit's form window takes files dropped on it from now on
+// (LiveForm::accept_dropped_files).
+void accept_dropped_files(Runtime& runtime, const UnitRef& window, DropHandler dropped);
+
+// The face the unit's font resolves to on this system: the one the system
+// draws it with, which for a face it lacks is another.
+Text resolved_font_face(Runtime& runtime, const UnitRef& unit);
 
 // The edit box's change count (EditBoxUnit::changes); 0 when it is not loaded.
 std::uint64_t edit_changes(Runtime& runtime, const UnitRef& edit_box);

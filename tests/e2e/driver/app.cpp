@@ -23,12 +23,14 @@ std::filesystem::path copy_into(const std::filesystem::path& program, const Fold
 
 }  // namespace
 
-App App::start(const std::filesystem::path& program, const Folder& folder) {
-  return start_in(copy_into(program, folder), folder.native());
+App App::start(const std::filesystem::path& program, const Folder& folder, std::wstring_view arguments) {
+  return start_in(copy_into(program, folder), folder.native(), arguments);
 }
 
-App App::start_in(const std::filesystem::path& program_file, const std::filesystem::path& working_folder) {
+App App::start_in(const std::filesystem::path& program_file, const std::filesystem::path& working_folder,
+                  std::wstring_view arguments) {
   std::wstring command_line = L"\"" + program_file.wstring() + L"\"";
+  if (!arguments.empty()) command_line += L" " + std::wstring(arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};

@@ -27,12 +27,15 @@ namespace e2e {
 class App {
  public:
   // Copies `program` into `folder` (keeping its file name) and starts it
-  // there, with `folder` as its working folder.
-  static App start(const std::filesystem::path& program, const Folder& folder);
+  // there, with `folder` as its working folder. `arguments` follow the
+  // quoted program name on the command line, as Explorer's "Open with" or a
+  // person at a prompt puts them.
+  static App start(const std::filesystem::path& program, const Folder& folder, std::wstring_view arguments = {});
   // Starts a program file where it is, with another working folder: for a
   // program folder that cannot be written (nothing is copied into it), or a
   // working folder that is not the program's.
-  static App start_in(const std::filesystem::path& program_file, const std::filesystem::path& working_folder);
+  static App start_in(const std::filesystem::path& program_file, const std::filesystem::path& working_folder,
+                      std::wstring_view arguments = {});
   ~App();
   App(App&&) = default;
   App& operator=(App&&) = delete;

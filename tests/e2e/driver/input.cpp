@@ -118,4 +118,14 @@ void send_click(POINT screen_point) {
   send(events);
 }
 
+HeldKey::HeldKey(WORD virtual_key) : code_(virtual_key) {
+  std::vector<INPUT> events{key_event(code_, true)};
+  send(events);
+}
+
+HeldKey::~HeldKey() {
+  std::vector<INPUT> events{key_event(code_, false)};
+  SendInput(1, events.data(), sizeof(INPUT));  // no throwing from here
+}
+
 }  // namespace e2e

@@ -32,4 +32,17 @@ void send_key(Key key);
 void send_text(std::wstring_view text);
 void send_click(POINT screen_point);
 
+// A key held down while this lives, as a person holds Ctrl while dropping a
+// file with the mouse.
+class HeldKey {
+ public:
+  explicit HeldKey(WORD virtual_key);
+  ~HeldKey();
+  HeldKey(const HeldKey&) = delete;
+  HeldKey& operator=(const HeldKey&) = delete;
+
+ private:
+  WORD code_;
+};
+
 }  // namespace e2e

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "driver/screenshot.h"
 #include "verbrook.h"
 
 namespace {
@@ -79,6 +80,34 @@ TEST(FontDialog, AChosenSizeIsStored) {
   dialog.ok();
   dialog.wait_gone();
   poll("the font size in the settings", app.process_id(), [&] { return verbrook::setting(folder, "字体大小") == "24"; });
+}
+
+// The first Ctrl+T starts on the font the edit box is drawn with, at its
+// size: OK straight away changes neither what the writer sees nor the
+// stored size.
+TEST(FontDialog, OkStraightAwayLeavesTheWritersFontAsItWas) {
+  const Folder folder = Folder::fresh();
+  const verbrook::Writing writing = verbrook::start_writing(folder);
+  verbrook::type_and_wait(writing, "国\n国", "国\r\n国");
+  const int pitch = verbrook::line_pitch(writing.edit);
+  // The first character, away from the caret at the end.
+  const auto corner = static_cast<DWORD>(writing.edit.send(EM_POSFROMCHAR, 0));
+  POINT top_left{static_cast<short>(LOWORD(corner)), static_cast<short>(HIWORD(corner))};
+  ClientToScreen(writing.edit.handle(), &top_left);
+  const RECT character{top_left.x, top_left.y, top_left.x + pitch, top_left.y + pitch};
+  const ScreenPicture before = ScreenPicture::take(character);
+
+  writing.app.press(ctrl('T'));
+  const FontDialog dialog = writing.app.wait_font_dialog();
+  EXPECT_EQ(dialog.size(), 18);
+  dialog.ok();
+  dialog.wait_gone();
+  poll("the font size in the settings", writing.app.process_id(),
+       [&] { return verbrook::setting(folder, "字体大小") == "18"; });
+  writing.app.wait_focus(writing.edit);
+  EXPECT_EQ(verbrook::line_pitch(writing.edit), pitch);
+  poll("the first character drawn as before", writing.app.process_id(),
+       [&] { return ScreenPicture::take(character) == before; });
 }
 
 }  // namespace

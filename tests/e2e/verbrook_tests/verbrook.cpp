@@ -15,6 +15,10 @@ std::string save_failed_text(std::string_view file_name) {
   return "文件 " + std::string(file_name) + " 无法写入，文档没有保存。\r\n\r\n请换一个文件名或文件夹再试。";
 }
 
+std::string cannot_open_text(std::string_view file_name) {
+  return "文件 " + std::string(file_name) + " 不存在或无法读取，没有打开。";
+}
+
 std::string total_count_text(std::string_view count) {
   return "当前文档不计空格\r\n\r\n总字数为：    " + std::string(count) + "  字。";
 }
@@ -111,6 +115,11 @@ void open_file(const Writing& writing, std::string_view name, std::string_view c
 void expect_save_failed(const e2e::App& app, std::string_view file_name) {
   const std::string text = save_failed_text(file_name);
   answer(app, {kSaveFailedCaption, text, Buttons::Ok}, IDOK);
+}
+
+void expect_cannot_open(const e2e::App& app, std::string_view file_name) {
+  const std::string text = cannot_open_text(file_name);
+  answer(app, {kCannotOpenCaption, text, Buttons::Ok}, IDOK);
 }
 
 void wait_document_length(const Writing& writing, std::size_t length, std::chrono::milliseconds patience) {

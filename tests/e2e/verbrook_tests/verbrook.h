@@ -54,6 +54,10 @@ inline constexpr Box kAuthorNotice{
 inline constexpr std::string_view kSaveFailedCaption = "保存失败：";
 // The message box of a save that could not be written, naming the file.
 std::string save_failed_text(std::string_view file_name);
+inline constexpr std::string_view kCannotOpenCaption = "打开失败：";
+// The message box of a file named from outside (the command line, a drop)
+// that is missing or cannot be read, naming it.
+std::string cannot_open_text(std::string_view file_name);
 // The total count's box has no caption of its own: the default one shows.
 inline constexpr std::string_view kTotalCountCaption = "信息：";
 std::string total_count_text(std::string_view count);
@@ -113,6 +117,8 @@ void open_file(const Writing& writing, std::string_view name, std::string_view c
 // Answers the message box of a save that could not be written, which names
 // the file (its full path).
 void expect_save_failed(const e2e::App& app, std::string_view file_name);
+// The same for a file named from outside that could not be opened.
+void expect_cannot_open(const e2e::App& app, std::string_view file_name);
 
 // Waits until the edit box holds `length` UTF-16 characters, for documents
 // of megabytes that Wine's edit box takes seconds or minutes to take in (the

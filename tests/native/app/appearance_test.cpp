@@ -128,12 +128,18 @@ TEST_F(AppearanceTest, ChosenFontIsAppliedAndItsSizeStored) {
   EXPECT_EQ(stored(kFontSize), "24");
 }
 
-TEST_F(AppearanceTest, CancellingTheFirstFontDialogTakesItsInitialFont) {
+// Before it has returned a font the dialog starts on the face the edit box is
+// drawn with (宋体 resolves to another where it is missing), at its size, so
+// Cancel or OK straight away leaves the writer's font as it was.
+TEST_F(AppearanceTest, TheFirstFontDialogStartsOnTheFontOnScreen) {
+  host.resolved_face = "WenQuanYi Micro Hei";
+  store(kFontSize, "22");
+  refocus_edit_box();
   host.answer_dialog(DialogAnswer::cancel());
   host.fire(HandlerId::ChooseFont);
-  EXPECT_EQ(face(), "宋体");  // an empty face name gives the form's face
-  EXPECT_EQ(host.edit_int(edit::kFont, font::kSize), 0);
-  EXPECT_EQ(stored(kFontSize), "0");
+  EXPECT_EQ(face(), "WenQuanYi Micro Hei");
+  EXPECT_EQ(host.edit_int(edit::kFont, font::kSize), 22);
+  EXPECT_EQ(stored(kFontSize), "22");
 }
 
 TEST_F(AppearanceTest, RestoreSetsAndStoresTheFactoryValuesInOrder) {

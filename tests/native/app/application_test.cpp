@@ -60,5 +60,31 @@ TEST_F(AppTest, ConfirmedExitRunsTheExitHookOnce) {
   EXPECT_EQ(host.log.back(), "skin shutdown");
 }
 
+// "Open with" in Explorer: the file opens once the main window is up, as
+// Ctrl+D opens one; closed unchanged, it asks only the exit question.
+TEST_F(AppTest, TheFileNamedOnTheCommandLineOpensOnceTheMainWindowIsUp) {
+  const host::Text file = "D:\\稿件 一\\第一章.txt";
+  host.command_line_file = file;
+  host.files[file] = {0xC4, 0xE3, 0xBA, 0xC3};  // 你好
+  start_editing();
+  EXPECT_EQ(host.content(), "你好");
+  EXPECT_EQ(host.property(host::units::kCommonDialog, host::prop::dialog::kFileName), host::Value(file));
+  EXPECT_TRUE(host.boxes.empty());
+  host.answer_boxes({host::message_box::kResultYes});
+  EXPECT_THROW(host.fire(HandlerId::MainQueryClose), ProgramEnded);
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].caption, "退出确认：");
+}
+
+TEST_F(AppTest, AMissingFileOnTheCommandLineIsNamedThenTheDocumentIsEmpty) {
+  host.command_line_file = "D:\\不在.txt";
+  start();
+  for (int tick = 0; tick <= app::kSplashFrameCount; ++tick) host.fire(HandlerId::SplashTick);
+  EXPECT_EQ(host.boxes, (std::vector<MessageBoxCall>{{"文件 D:\\不在.txt 不存在或无法读取，没有打开。", 0, "打开失败："}}));
+  EXPECT_EQ(calls({"write main.Caption", "message_box"}),
+            (Strings{"write main.Caption=\"Verbrook    --  Tamberlo出品 www.tamberlo.com  \"", "message_box 打开失败："}));
+  EXPECT_EQ(host.content(), "");
+}
+
 }  // namespace
 }  // namespace app_test

@@ -30,6 +30,8 @@ MessageBoxCall exit_question() { return {kExitQuestion, 4, "退出确认："}; }
 MessageBoxCall write_failed(const host::Text& file) {
   return {"文件 " + file + " 无法写入，文档没有保存。\r\n\r\n请换一个文件名或文件夹再试。", 0, "保存失败："};
 }
+MessageBoxCall open_warning() { return {kOpenWarning, 4, "温馨提示："}; }
+MessageBoxCall cannot_open(const host::Text& file) { return {"文件 " + file + " 不存在或无法读取，没有打开。", 0, "打开失败："}; }
 
 class DocumentsTest : public AppTest {
  protected:
@@ -195,7 +197,7 @@ TEST_F(DocumentsTest, OpenOverTextWarnsAndReplaces) {
   host.answer_boxes({kResultYes});
   host.answer_dialog(DialogAnswer::choose_file(kFileA));
   host.fire(HandlerId::OpenDocument);
-  EXPECT_EQ(host.boxes, (Boxes{{kOpenWarning, 4, "温馨提示："}}));
+  EXPECT_EQ(host.boxes, Boxes{open_warning()});
   EXPECT_EQ(host.content(), "文件");
 }
 
@@ -348,6 +350,75 @@ TEST_F(DocumentsTest, AMissingFileOpensAsAnEmptyDocument) {
   host.fire(HandlerId::OpenDocument);
   EXPECT_EQ(host.content(), "");
   EXPECT_EQ(file_name(), "C:\\nowhere.txt");
+}
+
+// A file dropped from Explorer goes the way of Ctrl+D: the same warning over
+// text, and then it is the document's file.
+TEST_F(DocumentsTest, ADroppedFileOpensAfterTheSameWarningAsCtrlD) {
+  host.files[kFileA] = bytes_of("文件");
+  host.set_content("草稿");
+  host.answer_boxes({kResultYes});
+  host.drop_files({kFileA});
+  EXPECT_EQ(host.boxes, Boxes{open_warning()});
+  EXPECT_EQ(host.content(), "文件");
+  EXPECT_EQ(file_name(), kFileA);
+  host.answer_boxes({kResultYes});
+  EXPECT_TRUE(close_window());
+  EXPECT_EQ(host.boxes.back(), exit_question());
+  EXPECT_EQ(host.boxes.size(), 2u);
+}
+
+TEST_F(DocumentsTest, WithCtrlHeldADroppedFileIsAppended) {
+  host.files[kFileB] = bytes_of("续");
+  host.set_content("开头");
+  host.drop_files({kFileB}, true);
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_EQ(host.content(), "开头续");
+  EXPECT_EQ(file_name(), kFileB);
+}
+
+TEST_F(DocumentsTest, OfSeveralDroppedFilesTheFirstIsOpenedAndTheWriterTold) {
+  host.files[kFileA] = bytes_of("甲");
+  host.files[kFileB] = bytes_of("乙");
+  host.drop_files({kFileA, kFileB, "C:\\丙.txt"});
+  EXPECT_EQ(host.content(), "甲");
+  EXPECT_EQ(host.boxes, (Boxes{{"一次只能打开一个文件，已打开拖入的第一个：\r\n\r\n" + kFileA +
+                                    "\r\n\r\n其余 2 个文件没有打开。",
+                                0, "拖入多个文件："}}));
+}
+
+// No dialog has checked a dropped name: one that cannot be read is said so,
+// before any warning, and the document stays.
+TEST_F(DocumentsTest, ADroppedFileThatCannotBeReadIsNamedAndChangesNothing) {
+  open_file(kFileA, "原文");
+  for (const bool control_held : {false, true}) {
+    host.drop_files({"C:\\不在.txt"}, control_held);
+    EXPECT_EQ(host.boxes, Boxes{cannot_open("C:\\不在.txt")});
+    EXPECT_EQ(host.content(), "原文");
+    EXPECT_EQ(file_name(), kFileA);
+    host.boxes.clear();
+  }
+}
+
+// The program takes no messages while it reads and puts in, or writes, a
+// document: the wait cursor shows for that work, and for no question.
+TEST_F(DocumentsTest, TheWaitCursorShowsWhileADocumentIsReadOrWritten) {
+  host.files[kFileA] = bytes_of("文件");
+  host.set_content("草稿");
+  host.answer_boxes({kResultYes});
+  host.answer_dialog(DialogAnswer::choose_file(kFileA));
+  host.fire(HandlerId::OpenDocument);
+  host.answer_dialog(DialogAnswer::choose_file(kFileA));
+  host.fire(HandlerId::AppendDocument);
+  host.answer_dialog(DialogAnswer::choose_file(kFileB));
+  host.fire(HandlerId::SaveDocument);
+  EXPECT_EQ(calls({"busy", "not busy", "message_box", "open_common_dialog", "write edit.Content", "append_text",
+                   "write_file"}),
+            (std::vector<std::string>{"message_box 温馨提示：", "open_common_dialog 0", "busy",
+                                      "write edit.Content=\"\"", "write edit.Content=\"文件\"", "not busy",
+                                      "open_common_dialog 0", "busy", "append_text \"文件\"", "not busy",
+                                      "open_common_dialog 1", "busy", "write_file " + kFileB, "not busy",
+                                      "message_box 恭喜："}));
 }
 
 }  // namespace

@@ -423,6 +423,30 @@ void FakeHost::set_window_transparency(host::WindowHandle window, int alpha) {
   log.push_back("set_window_transparency " + name + " " + std::to_string(alpha));
 }
 
+void FakeHost::accept_dropped_files(const UnitRef& window, host::DropHandler dropped) {
+  require_loaded(window.form, window.unit);
+  log.push_back("accept_dropped_files " + unit_name(window.unit));
+  drop_handler_ = std::move(dropped);
+}
+
+void FakeHost::drop_files(std::vector<host::Text> names, bool control_held) {
+  if (!drop_handler_) {
+    ADD_FAILURE() << "the program takes no dropped files";
+    return;
+  }
+  log.push_back("drop " + std::to_string(names.size()) + (control_held ? " with Ctrl" : ""));
+  drop_handler_(host::DroppedFiles{std::move(names), control_held});
+}
+
+host::Text FakeHost::resolved_font_face(const UnitRef& unit) {
+  require_loaded(unit.form, unit.unit);
+  EXPECT_EQ(unit, units::kEditBox);
+  return resolved_face.empty() ? std::get<host::Text>(property(unit, prop::edit::kFont, prop::font::kFace))
+                               : resolved_face;
+}
+
+void FakeHost::show_busy(bool busy) { log.push_back(busy ? "busy" : "not busy"); }
+
 // --- dialogs ---------------------------------------------------------------------
 
 int FakeHost::message_box(const host::Text& text, int flags, const host::Text& caption) {

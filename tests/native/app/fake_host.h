@@ -86,9 +86,16 @@ class FakeHost final : public host::HostApi {
   void set_property(const host::UnitRef& unit, int index, int array_index, host::Value value);
   bool loaded(host::FormId form) const { return loaded_forms_.contains(form); }
   std::optional<host::UnitRef> focus() const { return focus_; }
+  // Files dropped on the main window from Explorer; ADD_FAILUREs while the
+  // program takes none.
+  void drop_files(std::vector<host::Text> names, bool control_held = false);
 
   // --- files, configuration, clipboard, clock ------------------------------
   std::map<host::Text, host::Bytes> files;
+  // The document named on the command line.
+  host::Text command_line_file;
+  // What the edit box's font resolves to; empty: its own face.
+  host::Text resolved_face;
   // Names whose write_file fails (the old file is left as it was).
   std::set<host::Text> unwritable_files;
   // (file, section, key) -> value; a file exists once something was written.
@@ -121,6 +128,7 @@ class FakeHost final : public host::HostApi {
   void load_start_window(host::FormId form) override;
   void run_message_loop() override;
   void end_program(int code) override;
+  host::Text command_line_document() override { return command_line_file; }
   host::Value read_property(host::FormId form, host::UnitId unit, int index, int array_index) override;
   void write_property(host::FormId form, host::UnitId unit, int index, int array_index,
                       const host::Value& value) override;
@@ -131,6 +139,9 @@ class FakeHost final : public host::HostApi {
   void open_colour_picker(const host::UnitRef& picker) override;
   void append_text(const host::UnitRef& edit_box, const host::Text& text) override;
   void set_window_transparency(host::WindowHandle window, int alpha) override;
+  void accept_dropped_files(const host::UnitRef& window, host::DropHandler dropped) override;
+  host::Text resolved_font_face(const host::UnitRef& unit) override;
+  void show_busy(bool busy) override;
   int message_box(const host::Text& text, int flags, const host::Text& caption) override;
   bool open_common_dialog(const host::UnitRef& dialog) override;
   void open_web_address(const host::Text& address) override;
@@ -139,6 +150,7 @@ class FakeHost final : public host::HostApi {
   host::DateTime current_date_time() override { return now; }
   host::Text program_directory() override { return kProgramDirectory; }
   host::Bytes read_file(const host::Text& file_name) override;
+  bool file_readable(const host::Text& file_name) override { return files.contains(file_name); }
   bool write_file(const host::Text& file_name, std::span<const std::uint8_t> bytes) override;
   host::Text read_configuration_item(const host::Text& file_name, const host::Text& section, const host::Text& key,
                                      const host::Text& default_value) override;
@@ -169,6 +181,7 @@ class FakeHost final : public host::HostApi {
   std::deque<int> box_answers_;
   std::deque<DialogAnswer> dialog_answers_;
   std::vector<std::function<void()>> timers_;
+  host::DropHandler drop_handler_;
   std::uint64_t edit_changes_ = 0;
   bool left_copy_claimed_ = false;
 };

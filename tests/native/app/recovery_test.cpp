@@ -64,8 +64,8 @@ TEST_F(RecoveryTest, TypingWithoutPauseIsCopiedAFewSecondsBehind) {
   EXPECT_EQ(ticks, Recovery::kMostTicksBehind);
 }
 
-// Cleared, replaced by a new or opened document, or a clean exit: the copy
-// goes each time.
+// Cleared, replaced by a new, opened or dropped document, or a clean exit:
+// the copy goes each time.
 TEST_F(RecoveryTest, TheCopyGoesWithTheDocumentAndAtACleanExit) {
   const auto keep_a_copy = [&] {
     host.set_content("未保存");
@@ -86,6 +86,11 @@ TEST_F(RecoveryTest, TheCopyGoesWithTheDocumentAndAtACleanExit) {
   host.answer_boxes({kResultYes});
   host.answer_dialog(DialogAnswer::choose_file(kFile));
   host.fire(HandlerId::OpenDocument);
+  EXPECT_FALSE(host.recovery_copy);
+
+  keep_a_copy();
+  host.answer_boxes({kResultYes});
+  host.drop_files({kFile});
   EXPECT_FALSE(host.recovery_copy);
 
   keep_a_copy();

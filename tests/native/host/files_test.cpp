@@ -31,6 +31,9 @@ TEST(ReadFile, MissingEmptyAndUnreadableGiveNothing) {
   EXPECT_EQ(read_whole_file(folder.path_of("")), std::nullopt);
   EXPECT_TRUE(read_file(folder.path_of("")).empty());
   EXPECT_EQ(read_whole_file(""), std::nullopt);
+  EXPECT_FALSE(is_readable_file(folder.path_of("missing.txt")));
+  EXPECT_TRUE(is_readable_file(folder.path_of("empty.txt")));
+  EXPECT_FALSE(is_readable_file(folder.path_of("")));
 }
 
 TEST(ReadFile, ReadsEveryByte) {

@@ -108,6 +108,9 @@ TEST(ReadFile, MissingAndZeroByteFiles) {
   put_file(folder.path_of("empty.txt"), "");
   EXPECT_EQ(read_whole_file(folder.path_of("empty.txt")), Bytes());
   EXPECT_EQ(read_whole_file(folder.path_of("")), std::nullopt);  // a folder
+  EXPECT_FALSE(is_readable_file(folder.path_of("missing.txt")));
+  EXPECT_TRUE(is_readable_file(folder.path_of("empty.txt")));
+  EXPECT_FALSE(is_readable_file(folder.path_of("")));
 }
 
 // Reading denies other writers, so it cannot read a file being written.
@@ -120,7 +123,9 @@ TEST(ReadFile, FailsWhileAnotherProgramWrites) {
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   EXPECT_EQ(read_whole_file(folder.path_of("doc.txt")), std::nullopt);
   EXPECT_TRUE(read_file(folder.path_of("doc.txt")).empty());
+  EXPECT_FALSE(is_readable_file(folder.path_of("doc.txt")));
   CloseHandle(writer);
+  EXPECT_TRUE(is_readable_file(folder.path_of("doc.txt")));
   EXPECT_EQ(read_file(folder.path_of("doc.txt")), (Bytes{'t', 'e', 'x', 't'}));
 }
 

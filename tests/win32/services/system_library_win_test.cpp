@@ -39,6 +39,9 @@ TEST(SystemLibrary, TheDialogAndShellFunctionsComeFromTheSystemFolder) {
                               reinterpret_cast<const void*>(functions.ChooseFontW),
                               reinterpret_cast<const void*>(functions.GetOpenFileNameW),
                               reinterpret_cast<const void*>(functions.GetSaveFileNameW),
+                              reinterpret_cast<const void*>(functions.DragAcceptFiles),
+                              reinterpret_cast<const void*>(functions.DragFinish),
+                              reinterpret_cast<const void*>(functions.DragQueryFileW),
                               reinterpret_cast<const void*>(functions.ShellExecuteW)}) {
     ASSERT_NE(function, nullptr);
     HMODULE module = nullptr;

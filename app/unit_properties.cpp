@@ -19,12 +19,12 @@ std::int32_t UnitProperties::integer(const host::UnitRef& unit, int index, int a
   return host::to_integer(host_.read_property(unit.form, unit.unit, index, array_index));
 }
 
-void UnitProperties::set(const host::UnitRef& unit, int index, const host::Value& value) {
-  set(unit, index, -1, value);
+void UnitProperties::set(const host::UnitRef& unit, int index, host::Value value) {
+  set(unit, index, -1, std::move(value));
 }
 
-void UnitProperties::set(const host::UnitRef& unit, int index, int array_index, const host::Value& value) {
-  host_.write_property(unit.form, unit.unit, index, array_index, value);
+void UnitProperties::set(const host::UnitRef& unit, int index, int array_index, host::Value value) {
+  host_.write_property(unit.form, unit.unit, index, array_index, std::move(value));
 }
 
 }  // namespace app

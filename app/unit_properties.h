@@ -16,8 +16,9 @@ class UnitProperties {
   host::Text text(const host::UnitRef& unit, int index, int array_index = -1);
   std::int32_t integer(const host::UnitRef& unit, int index, int array_index = -1);
 
-  void set(const host::UnitRef& unit, int index, const host::Value& value);
-  void set(const host::UnitRef& unit, int index, int array_index, const host::Value& value);
+  // The value is handed over to the host (a document's text is megabytes).
+  void set(const host::UnitRef& unit, int index, host::Value value);
+  void set(const host::UnitRef& unit, int index, int array_index, host::Value value);
 
  private:
   host::HostApi& host_;

@@ -53,7 +53,9 @@ class HostApi {
   // --- properties --------------------------------------------------------
   // The array index is -1 except for the sub-fields of a font.
   virtual Value read_property(FormId form, UnitId unit, int index, int array_index = -1) = 0;
-  virtual void write_property(FormId form, UnitId unit, int index, int array_index, const Value& value) = 0;
+  // The value is handed over: a document's text is let go of as soon as the
+  // edit box has it in its own form.
+  virtual void write_property(FormId form, UnitId unit, int index, int array_index, Value value) = 0;
 
   // --- windows and units -------------------------------------------------
   virtual WindowHandle window_handle(const UnitRef& unit) = 0;

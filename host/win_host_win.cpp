@@ -1,5 +1,7 @@
 #include "host/win_host_win.h"
 
+#include <utility>
+
 #include "host/services/clipboard.h"
 #include "host/services/config.h"
 #include "host/services/date_time.h"
@@ -35,8 +37,8 @@ Value WinHost::read_property(FormId form, UnitId unit, int index, int array_inde
   return runtime_.read_property(form, unit, index, array_index);
 }
 
-void WinHost::write_property(FormId form, UnitId unit, int index, int array_index, const Value& value) {
-  runtime_.write_property(form, unit, index, array_index, value);
+void WinHost::write_property(FormId form, UnitId unit, int index, int array_index, Value value) {
+  runtime_.write_property(form, unit, index, array_index, std::move(value));
 }
 
 WindowHandle WinHost::window_handle(const UnitRef& unit) { return window_handle_of_unit(runtime_, unit); }

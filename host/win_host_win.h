@@ -25,7 +25,7 @@ class WinHost final : public HostApi {
   Text command_line_document() override { return command_line_document_; }
 
   Value read_property(FormId form, UnitId unit, int index, int array_index = -1) override;
-  void write_property(FormId form, UnitId unit, int index, int array_index, const Value& value) override;
+  void write_property(FormId form, UnitId unit, int index, int array_index, Value value) override;
 
   WindowHandle window_handle(const UnitRef& unit) override;
   bool load_window(const UnitRef& window, const std::optional<UnitRef>& parent, bool modal) override;

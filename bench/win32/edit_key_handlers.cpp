@@ -58,8 +58,8 @@ class MeasuringHost final : public host::HostApi {
     return real_.read_property(form, unit, index, array_index);
   }
   void write_property(host::FormId form, host::UnitId unit, int index, int array_index,
-                      const host::Value& value) override {
-    real_.write_property(form, unit, index, array_index, value);
+                      host::Value value) override {
+    real_.write_property(form, unit, index, array_index, std::move(value));
   }
   host::WindowHandle window_handle(const host::UnitRef& unit) override { return real_.window_handle(unit); }
   bool load_window(const host::UnitRef& window, const std::optional<host::UnitRef>& parent, bool modal) override {

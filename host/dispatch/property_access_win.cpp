@@ -1,4 +1,6 @@
 // Reading and writing unit properties by (form, unit, index, array index).
+#include <utility>
+
 #include "host/dispatch/fatal_errors.h"
 #include "host/dispatch/live_form_win.h"
 #include "host/dispatch/runtime_win.h"
@@ -34,7 +36,7 @@ Value Runtime::read_property(FormId form_id, UnitId unit_id, int index, int arra
   return unit->read(index, array_index);
 }
 
-void Runtime::write_property(FormId form_id, UnitId unit_id, int index, int array_index, const Value& value) {
+void Runtime::write_property(FormId form_id, UnitId unit_id, int index, int array_index, Value value) {
   LiveForm* form = loaded_form(form_id);
   if (!form) fatal_error(fatal::kFormNotLoaded);
   if (is_menu_item(unit_id)) {
@@ -53,12 +55,12 @@ void Runtime::write_property(FormId form_id, UnitId unit_id, int index, int arra
       return;
     }
     if (index == prop::window::kAlwaysOnTop) {
-      unit->write(index, array_index, value);
+      unit->write(index, array_index, std::move(value));
       set_always_on_top(*form, unit->properties().get_bool(index));
       return;
     }
   }
-  unit->write(index, array_index, value);
+  unit->write(index, array_index, std::move(value));
 }
 
 }  // namespace host

@@ -60,7 +60,7 @@ class Runtime {
 
   // --- properties (property_access_win.cpp) ---
   Value read_property(FormId form, UnitId unit, int index, int array_index);
-  void write_property(FormId form, UnitId unit, int index, int array_index, const Value& value);
+  void write_property(FormId form, UnitId unit, int index, int array_index, Value value);
 
   // A loaded unit, or the fatal error for a unit service naming one that is not.
   Unit& unit_or_fatal(const UnitRef& unit);

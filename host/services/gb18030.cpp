@@ -161,37 +161,51 @@ char32_t code_point_at(std::u16string_view text, std::size_t at, std::size_t& un
 }
 
 // Whole texts run through here: the common characters (ASCII and the
-// two-byte part) take the short way, everything else decode_one. The text
-// is written in place; it never has more units than the bytes.
+// two-byte part) take the short way, everything else decode_one. No
+// character has more units than bytes, so the text never needs more units
+// than there are bytes; that room is reserved at once but filled a window at
+// a time, so that memory a text of Chinese characters (half as many units
+// as bytes) never uses is never touched either.
 template <class Unit>
 std::basic_string<Unit> decode_all(std::string_view bytes, bool replace_lone_bytes) {
-  std::basic_string<Unit> text(bytes.size(), Unit{});
-  Unit* out = text.data();
+  constexpr std::size_t kWindow = 1 << 16;
+  constexpr std::size_t kLongestCharacter = 4;
+  std::basic_string<Unit> text;
+  text.reserve(bytes.size() + kLongestCharacter);
+  std::size_t written = 0;
   const std::array<std::uint16_t, 0x10000>& pairs = units_by_pair();
   const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto* const end = at + bytes.size();
   while (at < end) {
-    // Runs of ASCII, then runs of two-byte characters, in loops of their own.
-    while (at < end && *at < 0x80) *out++ = static_cast<Unit>(*at++);
-    while (end - at >= 2) {
-      const std::uint16_t unit = pairs[*at << 8 | at[1]];
-      if (unit == 0) break;
-      *out++ = static_cast<Unit>(unit);
-      at += 2;
+    // Characters that start in the window; the last may reach past it.
+    const std::size_t window = std::min<std::size_t>(kWindow, static_cast<std::size_t>(end - at));
+    const auto* const window_end = at + window;
+    text.resize(written + window + kLongestCharacter);
+    Unit* out = text.data() + written;
+    while (at < window_end) {
+      // Runs of ASCII, then runs of two-byte characters, in loops of their own.
+      while (at < window_end && *at < 0x80) *out++ = static_cast<Unit>(*at++);
+      while (at < window_end && end - at >= 2) {
+        const std::uint16_t unit = pairs[*at << 8 | at[1]];
+        if (unit == 0) break;
+        *out++ = static_cast<Unit>(unit);
+        at += 2;
+      }
+      if (at >= window_end || *at < 0x80) continue;
+      const Decoded decoded = decode_one(at, static_cast<std::size_t>(end - at));
+      const bool lone_byte = decoded.code >= 0xDC80 && decoded.code <= 0xDCFF;
+      const char32_t code = lone_byte && replace_lone_bytes ? kReplacement : decoded.code;
+      if (code < kFirstSupplementary) {
+        *out++ = static_cast<Unit>(code);
+      } else {
+        *out++ = static_cast<Unit>(0xD800 + ((code - kFirstSupplementary) >> 10));
+        *out++ = static_cast<Unit>(0xDC00 + ((code - kFirstSupplementary) & 0x3FF));
+      }
+      at += decoded.bytes;
     }
-    if (at == end || *at < 0x80) continue;
-    const Decoded decoded = decode_one(at, static_cast<std::size_t>(end - at));
-    const bool lone_byte = decoded.code >= 0xDC80 && decoded.code <= 0xDCFF;
-    const char32_t code = lone_byte && replace_lone_bytes ? kReplacement : decoded.code;
-    if (code < kFirstSupplementary) {
-      *out++ = static_cast<Unit>(code);
-    } else {
-      *out++ = static_cast<Unit>(0xD800 + ((code - kFirstSupplementary) >> 10));
-      *out++ = static_cast<Unit>(0xDC00 + ((code - kFirstSupplementary) & 0x3FF));
-    }
-    at += decoded.bytes;
+    written = static_cast<std::size_t>(out - text.data());
   }
-  text.resize(static_cast<std::size_t>(out - text.data()));
+  text.resize(written);
   return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 #include <variant>
 
 #include "host/services/convert.h"
@@ -132,13 +133,16 @@ Value EditBoxUnit::read(int index, int array_index) const {
   }
 }
 
-void EditBoxUnit::write(int index, int array_index, const Value& value) {
+void EditBoxUnit::write(int index, int array_index, Value value) {
   const EditControl control(window_.get());
   switch (index) {
-    case edit::kContent:
+    case edit::kContent: {
       note_change();
-      control.set_text(wide_text_of(value));
+      std::wstring wide = wide_text_of(value);
+      value = Value();  // the control makes a copy of its own; one of ours is enough meanwhile
+      control.set_text(wide);
       return;
+    }
     case edit::kSelStart: set_selection_start(to_integer(value)); return;
     case edit::kSelLength: set_selection_length(to_integer(value)); return;
     case edit::kSelText:
@@ -169,7 +173,7 @@ void EditBoxUnit::write(int index, int array_index, const Value& value) {
       if (changed) apply_back_colour();
       return;
     case edit::kInputMode: control.set_read_only(properties_.get_int(index) == 1); return;
-    default: Unit::write(index, array_index, value); return;
+    default: Unit::write(index, array_index, std::move(value)); return;
   }
 }
 

@@ -15,7 +15,7 @@ class EditBoxUnit : public ControlUnit {
   EditBoxUnit(const UnitDefinition& definition, HWND parent, int dpi);
 
   Value read(int index, int array_index) const override;
-  void write(int index, int array_index, const Value& value) override;
+  void write(int index, int array_index, Value value) override;
   HBRUSH colour_control(HDC dc) const override;
 
   // Moves the caret to the end, scrolls it into view and inserts the text.

@@ -1,6 +1,7 @@
 #include "host/units/timer_unit_win.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "host/services/convert.h"
 
@@ -8,9 +9,9 @@ namespace host {
 
 TimerUnit::TimerUnit(const UnitDefinition& definition, HWND owner) : Unit(definition), owner_(owner) { restart(); }
 
-void TimerUnit::write(int index, int array_index, const Value& value) {
+void TimerUnit::write(int index, int array_index, Value value) {
   if (index != prop::timer::kInterval) {
-    Unit::write(index, array_index, value);
+    Unit::write(index, array_index, std::move(value));
     return;
   }
   // A negative interval counts as 0, which stops the timer; the same

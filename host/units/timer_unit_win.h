@@ -11,7 +11,7 @@ class TimerUnit : public Unit {
   // Starts at once when the interval is above 0.
   TimerUnit(const UnitDefinition& definition, HWND owner);
 
-  void write(int index, int array_index, const Value& value) override;
+  void write(int index, int array_index, Value value) override;
   void destroy() override;
 
   UINT_PTR timer_id() const { return id(); }

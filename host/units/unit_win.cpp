@@ -1,6 +1,7 @@
 #include "host/units/unit_win.h"
 
 #include <array>
+#include <utility>
 
 namespace host {
 namespace {
@@ -29,8 +30,8 @@ Value Unit::read(int index, int /*array_index*/) const {
   return properties_.get(index);
 }
 
-void Unit::write(int index, int /*array_index*/, const Value& value) {
-  properties_.set(index, value);
+void Unit::write(int index, int /*array_index*/, Value value) {
+  properties_.set(index, std::move(value));
   HWND window = this->window();
   if (!window) return;
   if (is_geometry(index)) {

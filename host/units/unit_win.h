@@ -28,7 +28,7 @@ class Unit {
 
   // The index (and, for a font, the sub-field) has been checked by the caller.
   virtual Value read(int index, int array_index) const;
-  virtual void write(int index, int array_index, const Value& value);
+  virtual void write(int index, int array_index, Value value);
 
   // Colours for a control's WM_CTLCOLOR* message: the background brush, or
   // null when the unit paints with the system's colours.

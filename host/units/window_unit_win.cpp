@@ -1,5 +1,7 @@
 #include "host/units/window_unit_win.h"
 
+#include <utility>
+
 #include "host/services/encoding_win.h"
 #include "host/units/window_text_win.h"
 
@@ -12,14 +14,14 @@ Value WindowUnit::read(int index, int array_index) const {
   return Unit::read(index, array_index);
 }
 
-void WindowUnit::write(int index, int array_index, const Value& value) {
+void WindowUnit::write(int index, int array_index, Value value) {
   if (index == prop::window::kCaption) {
     properties_.set(index, value);
     if (window_) SetWindowTextW(window_, gb18030_to_wide(properties_.get_text(index)).c_str());
   } else if (index == prop::window::kBackColor) {
     if (properties_.set(index, value)) apply_back_colour();
   } else {
-    Unit::write(index, array_index, value);
+    Unit::write(index, array_index, std::move(value));
   }
 }
 

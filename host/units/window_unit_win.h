@@ -16,7 +16,7 @@ class WindowUnit : public Unit {
   void set_window(HWND window) { window_ = window; }
 
   Value read(int index, int array_index) const override;
-  void write(int index, int array_index, const Value& value) override;
+  void write(int index, int array_index, Value value) override;
 
   // Fills the client area with the unit's BackColor; false when it is the
   // default colour and the window class paints instead.

@@ -314,7 +314,7 @@ Value FakeHost::read_property(host::FormId form, host::UnitId unit, int index, i
 }
 
 void FakeHost::write_property(host::FormId form, host::UnitId unit, int index, int array_index,
-                              const Value& value) {
+                              Value value) {
   require_loaded(form, unit);
   const auto ref = unit_ref(form, unit);
   if (!ref) throw FatalError{"no such unit"};

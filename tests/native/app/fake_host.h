@@ -131,7 +131,7 @@ class FakeHost final : public host::HostApi {
   host::Text command_line_document() override { return command_line_file; }
   host::Value read_property(host::FormId form, host::UnitId unit, int index, int array_index) override;
   void write_property(host::FormId form, host::UnitId unit, int index, int array_index,
-                      const host::Value& value) override;
+                      host::Value value) override;
   host::WindowHandle window_handle(const host::UnitRef& unit) override;
   bool load_window(const host::UnitRef& window, const std::optional<host::UnitRef>& parent, bool modal) override;
   void destroy_unit(const host::UnitRef& unit) override;

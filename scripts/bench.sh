@@ -16,7 +16,7 @@ mkdir -p "$logs"
 
 # The order of the table.
 native=(space_free_length_bench gb18030_bench)
-windows=(space_free_length_bench gb18030_bench files_bench splash_step startup_to_screen edit_key_handlers documents)
+windows=(space_free_length_bench gb18030_bench files_bench splash_step startup_to_screen edit_key_handlers document_memory documents)
 wanted=("$@")
 
 is_wanted() {

@@ -1,18 +1,11 @@
 #include "app/recovery.h"
 
+#include "app/statistics.h"
 #include "host/services/convert.h"
 #include "host/services/date_time.h"
 #include "host/services/text.h"
 
 namespace app {
-namespace {
-
-// As the statistics count: a Chinese character 1, an ASCII one a half.
-host::Text character_count_of(const host::Text& text) {
-  return host::to_text(static_cast<double>(host::counted_length(text)) / 2.0);
-}
-
-}  // namespace
 
 Recovery::Recovery(host::HostApi& host, Documents& documents) : host_(host), documents_(documents) {}
 
@@ -64,7 +57,7 @@ void Recovery::offer_left_copy() {
     const host::Text file = copy->file_name.empty() ? host::Text("（未保存过的新文档）") : copy->file_name;
     const int answer = host_.message_box(
         host::join_texts({"Verbrook 上次没有正常结束，留下了一份尚未保存的文档：\r\n\r\n", file, "\r\n\r\n共 ",
-                          character_count_of(copy->text), " 字未保存，记录于 ", host::date_time_to_text(copy->written_at),
+                          host::to_text(character_count(copy->text)), " 字未保存，记录于 ", host::date_time_to_text(copy->written_at),
                           "。\r\n\r\n是否恢复这份文档？选择{否}将删除它。"}),
         host::message_box::kYesNo, "恢复文档：");
     if (answer == host::message_box::kResultYes) {

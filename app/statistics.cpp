@@ -5,18 +5,15 @@
 #include "host/services/text.h"
 
 namespace app {
-namespace {
 
-double count_of(std::string_view text) { return static_cast<double>(host::counted_length(text)) / 2.0; }
-
-}  // namespace
+double character_count(std::string_view text) { return static_cast<double>(host::counted_length(text)) / 2.0; }
 
 Statistics::Statistics(host::HostApi& host) : host_(host), properties_(host) {}
 
 void Statistics::show_total_count() {
   const host::Text content = properties_.text(host::units::kEditBox, host::prop::edit::kContent);
-  // Line breaks typed with Enter are counted once each by count_of; take them out.
-  const double total = count_of(content) - static_cast<double>(paragraph_break_count_);
+  // Line breaks typed with Enter are counted once each by character_count; take them out.
+  const double total = character_count(content) - static_cast<double>(paragraph_break_count_);
   host_.message_box(host::join_texts({"当前文档不计空格\r\n\r\n总字数为：    ", host::to_text(total), "  字。"}),
                     host::message_box::kOk);
 }
@@ -25,7 +22,7 @@ void Statistics::end_paragraph() {
   current_paragraph_count_ = 0;
   ++paragraph_break_count_;
   const host::Text content = properties_.text(host::units::kEditBox, host::prop::edit::kContent);
-  current_paragraph_count_ = static_cast<float>(count_of(content) - static_cast<double>(count_at_paragraph_start_));
+  current_paragraph_count_ = static_cast<float>(character_count(content) - static_cast<double>(count_at_paragraph_start_));
   // The line break about to go in counts 1.
   count_at_paragraph_start_ = static_cast<float>(
       (static_cast<double>(current_paragraph_count_) + static_cast<double>(count_at_paragraph_start_)) + 1.0);

@@ -7,11 +7,16 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "app/unit_properties.h"
 #include "host/host_api.h"
 
 namespace app {
+
+// The count of a text as the writer is told it: a Chinese character 1, an
+// ASCII character a half, spaces nothing.
+double character_count(std::string_view text);
 
 class Statistics {
  public:

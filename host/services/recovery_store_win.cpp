@@ -90,7 +90,6 @@ void RecoveryStore::remove() {
 
 std::optional<RecoveryCopy> RecoveryStore::claim_left_copy() {
   if (!prepare()) return std::nullopt;
-  remove_claimed();
   WIN32_FIND_DATAW found{};
   const HANDLE search = FindFirstFileW((folder_ + L"\\*" + kCopyEnd).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return std::nullopt;

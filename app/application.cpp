@@ -48,15 +48,22 @@ int Application::entry() {
 
 void Application::on_exit() {
   recovery_.end();
-  // The host has destroyed the windows, and with them the images they held;
-  // the skin window object goes before the skin layer shuts GDI+ down.
-  skin_window_.reset();
-  skin_.shutdown();
+  release_skin();
   statistics_.release_split_lines();
 }
 
+// The startup window is gone (at the hand-over, or with the program), and
+// with it the images it held; the skin window object goes before the skin
+// layer shuts GDI+ down. Nothing else draws with the layer, so GDI+, its codecs
+// and the decoding thread need not stay for the writer's whole session.
+void Application::release_skin() {
+  if (!skin_window_) return;
+  skin_window_.reset();
+  skin_.shutdown();
+}
+
 void Application::on_splash_tick() {
-  splash_.on_tick(*skin_window_);
+  splash_.on_tick(skin_window_.get());
   // Returned from the hand-over: the main window is up.
   if (splash_.main_window_up() && !main_window_up_) {
     main_window_up_ = true;
@@ -65,6 +72,7 @@ void Application::on_splash_tick() {
 }
 
 void Application::on_main_window_up() {
+  release_skin();
   host_.accept_dropped_files(host::units::kMainWindow, [this](const host::DroppedFiles& dropped) {
     documents_.take_dropped_files(dropped);
     recovery_.catch_up();

@@ -43,6 +43,7 @@ class Application {
  private:
   host::HandlerTable handler_table();
   void on_exit();
+  void release_skin();
   // Esc, Backspace and Enter in the edit box; the key is never swallowed.
   void on_edit_key_down(std::int32_t key_code);
   void on_splash_tick();

@@ -13,7 +13,7 @@ void Splash::on_startup_created(skin::SkinWindow& skin_window) {
   skin_window.attach(host_.window_handle(host::units::kStartupWindow));
 }
 
-void Splash::on_tick(skin::SkinWindow& skin_window) {
+void Splash::on_tick(skin::SkinWindow* skin_window) {
   ++splash_tick_;
   if (splash_tick_ > kSplashFrameCount) {
     hand_over_to_main_window();
@@ -22,7 +22,7 @@ void Splash::on_tick(skin::SkinWindow& skin_window) {
   // A frame missing from the program is passed over like one that does not
   // decode: the count goes on, so the hand-over still comes on time.
   const auto frame = static_cast<std::size_t>(splash_tick_ - 1);
-  if (frame < frames_.size()) skin_window.load_back_image(frames_[frame]);
+  if (frame < frames_.size() && skin_window) skin_window->load_back_image(frames_[frame]);
 }
 
 void Splash::hand_over_to_main_window() {

@@ -25,8 +25,8 @@ class Splash {
   // One tick of the startup window's timer. The hand-over comes on the tick
   // after the last frame and is finished by the next one, which runs inside
   // the main window's modal loop (splash.cpp says how); doing it again is
-  // harmless.
-  void on_tick(skin::SkinWindow& skin_window);
+  // harmless. The skin window object is gone once the hand-over has run.
+  void on_tick(skin::SkinWindow* skin_window);
 
   const std::vector<SplashFrame>& frames() const { return frames_; }
 

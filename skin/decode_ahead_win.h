@@ -1,7 +1,7 @@
 // Start-up and decoding away from the user-interface thread: a thread of its
 // own starts the skin layer (loading and starting GDI+ takes tens of
 // milliseconds that the first window need not wait for) and then decodes the
-// images it is given, in their order, a few ahead of their use. They are
+// images it is given, in their order, one ahead of its use. They are
 // decoded through the same calls as on the spot (image_from_bytes), so a
 // window shows the same picture either way.
 #pragma once
@@ -20,8 +20,10 @@ namespace skin {
 
 class DecodeAhead {
  public:
-  // At most this many decoded images wait to be taken.
-  static constexpr std::size_t kMostWaiting = 3;
+  // At most this many decoded images wait to be taken: a frame decodes in a
+  // tenth of the splash's tick, and every picture waiting is half a megabyte
+  // that the process heap keeps once it has grown for it.
+  static constexpr std::size_t kMostWaiting = 1;
 
   DecodeAhead() = default;
   ~DecodeAhead() { stop(); }

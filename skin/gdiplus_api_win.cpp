@@ -1,13 +1,14 @@
 #include "skin/gdiplus_api_win.h"
 
+#include "host/services/handles_win.h"
 #include "host/services/system_library_win.h"
 
 namespace skin {
 namespace {
 
 struct LoadedGdiplus {
-  HMODULE codecs = nullptr;
-  HMODULE module = nullptr;
+  host::OwnedModule codecs;
+  host::OwnedModule module;
   GdiplusFunctions functions;
   bool complete = false;
 };
@@ -33,12 +34,12 @@ bool load_gdiplus() {
   // whatever the process's DLL search says, and WindowsCodecs.dll's own
   // imports then come from that folder too. Loaded from the system folder
   // first, it is the one that later load finds.
-  if (!state.codecs) state.codecs = host::load_system_library(L"WindowsCodecs.dll");
-  if (!state.module) state.module = host::load_system_library(L"GdiPlus.dll");
+  if (!state.codecs) state.codecs.reset(host::load_system_library(L"WindowsCodecs.dll"));
+  if (!state.module) state.module.reset(host::load_system_library(L"GdiPlus.dll"));
   if (!state.module) return false;
   GdiplusFunctions functions;
   bool all = true;
-#define VERBROOK_RESOLVE(name) all = resolve(state.module, #name, functions.name) && all;
+#define VERBROOK_RESOLVE(name) all = resolve(state.module.get(), #name, functions.name) && all;
   VERBROOK_GDIPLUS_FUNCTIONS(VERBROOK_RESOLVE)
 #undef VERBROOK_RESOLVE
   if (!all) return false;
@@ -52,6 +53,15 @@ const GdiplusFunctions* gdiplus() {
   return state.complete ? &state.functions : nullptr;
 }
 
-HMODULE gdiplus_module() { return loaded().module; }
+// GDI+ goes before the codecs it decodes with.
+void unload_gdiplus() {
+  LoadedGdiplus& state = loaded();
+  state.complete = false;
+  state.functions = {};
+  state.module.close();
+  state.codecs.close();
+}
+
+HMODULE gdiplus_module() { return loaded().module.get(); }
 
 }  // namespace skin

@@ -83,6 +83,10 @@ struct GdiplusFunctions {
 // Loads GdiPlus.dll and every listed function, once; true when all loaded.
 bool load_gdiplus();
 
+// Lets go of GdiPlus.dll and the imaging codecs, once GDI+ is shut down; a
+// later load_gdiplus loads them again.
+void unload_gdiplus();
+
 // The loaded functions, or null when GDI+ is not (or not yet) loaded.
 const GdiplusFunctions* gdiplus();
 

@@ -32,8 +32,9 @@ class SkinApi {
   // ahead of their use, away from the user-interface thread. The bytes must
   // live until the layer shuts down.
   virtual void decode_ahead(std::vector<std::span<const std::uint8_t>> images) = 0;
-  // GDI+ shutdown, once the windows holding images are gone and the skin
-  // window objects are destroyed.
+  // Stops the decoding thread and shuts GDI+ down and unloads it, once the
+  // windows holding images are gone and the skin window objects are
+  // destroyed. Doing it again does nothing; startup starts the layer again.
   virtual void shutdown() = 0;
   virtual std::unique_ptr<SkinWindow> create_window() = 0;
 };

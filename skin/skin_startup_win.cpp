@@ -70,6 +70,7 @@ void skin_startup() {
 void skin_shutdown() {
   caret_state() = {};
   session().reset();
+  unload_gdiplus();
 }
 
 const GUID& frame_dimension_time() { return time_dimension(); }

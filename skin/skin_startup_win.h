@@ -10,9 +10,9 @@ namespace skin {
 // loaded or started, images never decode and nothing is drawn.
 void skin_startup();
 
-// Lets go of the caret's picture and shuts GDI+ down, for the end of the
-// program: every image must be gone by then, so the windows that hold images
-// are destroyed first. A later skin_startup starts GDI+ again.
+// Lets go of the caret's picture, shuts GDI+ down and unloads it, once no
+// skinned window is left: every image must be gone by then, so the windows
+// that hold images are destroyed first. A later skin_startup starts GDI+ again.
 void skin_shutdown();
 
 // GDI+'s time frame dimension, parsed at start-up (zero before).

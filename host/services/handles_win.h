@@ -79,6 +79,7 @@ using OwnedBitmap = Owned<NullEmptyTraits<HBITMAP, DeleteObject>>;
 using OwnedGdiObject = Owned<NullEmptyTraits<HGDIOBJ, DeleteObject>>;
 using OwnedGlobal = Owned<NullEmptyTraits<HGLOBAL, free_global>>;
 using OwnedMemoryDc = Owned<NullEmptyTraits<HDC, DeleteDC>>;
+using OwnedModule = Owned<NullEmptyTraits<HMODULE, FreeLibrary>>;
 // Threads, events, processes.
 using OwnedKernelHandle = Owned<NullEmptyTraits<HANDLE, CloseHandle>>;
 using OwnedFile = Owned<InvalidHandleTraits>;

@@ -7,8 +7,8 @@
 
 namespace host {
 
-// The module, or null when the system folder has no such DLL. Never freed:
-// what it holds is used until the process ends.
+// The module, or null when the system folder has no such DLL. The caller holds
+// one reference to it (FreeLibrary, or kept until the process ends).
 HMODULE load_system_library(const wchar_t* file_name);
 
 // The module's function `name` as the pointer type given, or null.

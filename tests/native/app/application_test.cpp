@@ -43,21 +43,17 @@ TEST_F(AppTest, ConfirmedExitRunsTheExitHookOnce) {
   host.set_content("a\r\nb");
   key_down_in_edit_box(8);
   ASSERT_EQ(app->statistics().last_split_lines().members.size(), 2u);
-  EXPECT_EQ(skin.record.windows_destroyed, 0);
   host.answer_boxes({host::message_box::kResultNo /* save? */, host::message_box::kResultYes /* exit? */});
 
   EXPECT_THROW(host.fire(HandlerId::MainQueryClose), ProgramEnded);
 
   EXPECT_EQ(host.exit_code, 0);
   EXPECT_EQ(host.exit_procedure_runs, 1);
+  // The skin layer went at the hand-over and is not released twice.
   EXPECT_EQ(skin.record.windows_destroyed, 1);
   EXPECT_EQ(skin.record.shutdowns, 1);
   EXPECT_EQ(app->statistics().last_split_lines().member_count(), 0u);
   EXPECT_TRUE(app->statistics().last_split_lines().members.empty());
-  // GDI+ goes after the skin window object, and nothing ran after that.
-  ASSERT_GE(host.log.size(), 2u);
-  EXPECT_EQ(host.log[host.log.size() - 2], "skin window destroyed");
-  EXPECT_EQ(host.log.back(), "skin shutdown");
 }
 
 // "Open with" in Explorer: the file opens once the main window is up, as

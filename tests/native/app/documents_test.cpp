@@ -321,7 +321,7 @@ TEST_F(DocumentsTest, NoToExitWelcomesBackAndKeepsTheWindow) {
 TEST_F(DocumentsTest, YesToExitEndsAtOnce) {
   host.answer_boxes({kResultYes});
   EXPECT_TRUE(close_window());
-  EXPECT_EQ(host.log.back(), "skin shutdown");  // the exit hook, and nothing after it
+  EXPECT_EQ(host.log.back(), "remove_recovery_copy");  // the exit hook, and nothing after it
   EXPECT_EQ(calls({"end_program"}), std::vector<std::string>{"end_program 0"});
 }
 

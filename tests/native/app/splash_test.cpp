@@ -49,10 +49,12 @@ TEST_F(SplashTest, TheTwentyNinthTickHandsOverToTheMainWindowAndTheNextTickFinis
   host.log.clear();
   tick();
   EXPECT_EQ(skin.record.images.size(), 28u);  // no frame on these ticks
-  EXPECT_EQ(calls({"load_window", "write main.", "destroy_unit", "modal loop", "event SplashTick"}),
+  // The skin layer goes with the startup window: nothing else draws with it.
+  EXPECT_EQ(calls({"load_window", "write main.", "destroy_unit", "modal loop", "event SplashTick", "skin"}),
             (Strings{"event SplashTick", "load_window main modal", "write main.Visible=true", "modal loop",
                      "event SplashTick", "load_window main modal", "write main.Visible=true",
-                     "write main.Caption=\"" + kTitle + "\"", "destroy_unit timer", "destroy_unit startup"}));
+                     "write main.Caption=\"" + kTitle + "\"", "destroy_unit timer", "destroy_unit startup",
+                     "skin window destroyed", "skin shutdown"}));
   EXPECT_EQ(host.caption(), kTitle);
   EXPECT_FALSE(host.loaded(host::form::kStartup));
   // The window was sized to the edit box while loading, and the edit box took the focus.
@@ -69,6 +71,7 @@ TEST_F(SplashTest, ATickAfterTheHandOverRepeatsItHarmlessly) {
                                         "write main.Caption=\"" + kTitle + "\"", "destroy_unit timer",
                                         "destroy_unit startup"}));
   EXPECT_EQ(skin.record.images.size(), 28u);
+  EXPECT_EQ(skin.record.shutdowns, 1);
   EXPECT_EQ(host.caption(), kTitle);
   EXPECT_TRUE(host.loaded(host::form::kMain));
 }

@@ -6,6 +6,7 @@
 # build/bench/<name>.log, and the table is made from the latest log of each.
 # Only the part of BENCHMARKS.md between its two "bench:" markers is
 # rewritten; the text around it is written by people.
+# The scripts in bench/wine measure Windows programs from the Linux side.
 # Usage: scripts/bench.sh [name...]   e.g. scripts/bench.sh documents splash_step
 set -euo pipefail
 
@@ -17,6 +18,7 @@ mkdir -p "$logs"
 # The order of the table.
 native=(space_free_length_bench gb18030_bench)
 windows=(space_free_length_bench gb18030_bench files_bench splash_step startup_to_screen edit_key_handlers document_memory documents)
+wine_scripts=(memory_at_rest)
 wanted=("$@")
 
 is_wanted() {
@@ -65,12 +67,15 @@ run_native() {
   mv "$log.new" "$log"
 }
 
+# A Windows benchmark, or a script of bench/wine: either is run under a
+# Chinese locale where it measures against notepad.exe, which then reads
+# files in code page 936 (GBK), shows the same text as Verbrook and draws its
+# menus with Chinese fonts, as Verbrook does.
 run_windows() {
   local name=$1 log=$logs/win32_$1.log
   local command="scripts/wine-run.sh build/win32/bench_$name.exe"
-  # notepad.exe reads files in the ANSI code page: 936 (GBK) under a Chinese
-  # locale, so that it shows the same text as Verbrook.
-  [ "$name" = documents ] && command="env LC_ALL=zh_CN.UTF-8 $command"
+  [ -x "bench/wine/$name.sh" ] && command="bench/wine/$name.sh"
+  case "$name" in documents | memory_at_rest) command="env LC_ALL=zh_CN.UTF-8 $command" ;; esac
   echo "== $command"
   # The documents benchmark waits minutes for Wine's edit control.
   # Wine's console ends lines with CR LF.
@@ -86,7 +91,7 @@ for name in "${native[@]}"; do
   is_wanted "$name" || continue
   if [ "$name" = space_free_length_bench ]; then run_native_counting || failed=1; else run_native "$name" || failed=1; fi
 done
-for name in "${windows[@]}"; do
+for name in "${windows[@]}" "${wine_scripts[@]}"; do
   if is_wanted "$name"; then run_windows "$name" || failed=1; fi
 done
 
@@ -101,10 +106,10 @@ trap 'rm -f "$generated"' EXIT
   echo "| what | Verbrook | peer or limit, same run | ratio | aim | met |"
   echo "|---|---|---|---|---|---|"
   for name in "${native[@]}"; do [ -f "$logs/native_$name.log" ] && grep '^| ' "$logs/native_$name.log" || true; done
-  for name in "${windows[@]}"; do [ -f "$logs/win32_$name.log" ] && grep '^| ' "$logs/win32_$name.log" || true; done
+  for name in "${windows[@]}" "${wine_scripts[@]}"; do [ -f "$logs/win32_$name.log" ] && grep '^| ' "$logs/win32_$name.log" || true; done
   echo
   echo "Everything each benchmark printed, with its command (\`build/bench/*.log\`):"
-  for log in "${native[@]/#/native_}" "${windows[@]/#/win32_}"; do
+  for log in "${native[@]/#/native_}" "${windows[@]/#/win32_}" "${wine_scripts[@]/#/win32_}"; do
     [ -f "$logs/$log.log" ] || continue
     echo
     echo '```'

@@ -58,7 +58,9 @@ void register_loader_class() {
 }  // namespace
 
 void skin_startup() {
-  if (!session() && load_gdiplus()) session().emplace();
+  // GDI+ is loaded before the session's holder first exists, so that at the
+  // end of the process the session shuts down before the module goes.
+  if (load_gdiplus() && !session()) session().emplace();
   static const bool prepared = [] {
     parse_time_dimension();
     register_loader_class();

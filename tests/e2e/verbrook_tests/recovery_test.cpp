@@ -60,7 +60,7 @@ TEST(Recovery, KilledTextComesBackOnceAndACleanExitLeavesNothing) {
   {
     const verbrook::Writing writing = restart_and_answer(verbrook::start(folder), "3", IDNO);
     EXPECT_EQ(writing.edit.text(), "");
-    EXPECT_EQ(copies_in(folder), 0);
+    wait_copies(folder, 0, writing.app.process_id());
     verbrook::open_file(writing, "稿子.txt", "旧");
     writing.app.press(ctrl(VK_END));
     type_and_wait(writing, "稿两行\r\nab", "旧稿两行\r\nab");
@@ -76,7 +76,7 @@ TEST(Recovery, KilledTextComesBackOnceAndACleanExitLeavesNothing) {
     dialog.ok();
     verbrook::answer_yes_to_replacing(writing.app, dialog);
     answer(writing.app, verbrook::kSaved, IDOK);
-    EXPECT_EQ(copies_in(folder), 0);
+    wait_copies(folder, 0, writing.app.process_id());
     writing.app.press(ctrl(VK_END));
     type_and_wait(writing, "!", "旧稿两行\r\nab!");
     wait_copies(folder, 1, writing.app.process_id());

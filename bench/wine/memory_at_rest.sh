@@ -115,7 +115,7 @@ awk -F'\t' -v runs="$runs" '
     return v[int((n + 1) / 2)]
   }
   $3 == "threads" { threads[$1] = $4; next }
-  { value[$1, $2, $3] = $4; value[$1, $2, "total"] += $4; kinds[$3] = 1 }
+  { value[$1, $2, $3] = $4; value[$1, $2, "total"] += $4 }
   END {
     order = "the program file|GDI+ and the imaging codecs|font files|heaps and thread stacks|X shared memory|Wine and the other system libraries|total"
     count = split(order, names, "|")

@@ -18,7 +18,7 @@ mkdir -p "$logs"
 # The order of the table.
 native=(space_free_length_bench gb18030_bench)
 windows=(space_free_length_bench gb18030_bench files_bench splash_step startup_to_screen edit_key_handlers document_memory documents)
-wine_scripts=(memory_at_rest)
+wine_scripts=(memory_by_kind)
 wanted=("$@")
 
 is_wanted() {
@@ -75,7 +75,7 @@ run_windows() {
   local name=$1 log=$logs/win32_$1.log
   local command="scripts/wine-run.sh build/win32/bench_$name.exe"
   [ -x "bench/wine/$name.sh" ] && command="bench/wine/$name.sh"
-  case "$name" in documents | memory_at_rest) command="env LC_ALL=zh_CN.UTF-8 $command" ;; esac
+  case "$name" in documents | memory_by_kind) command="env LC_ALL=zh_CN.UTF-8 $command" ;; esac
   echo "== $command"
   # The documents benchmark waits minutes for Wine's edit control.
   # Wine's console ends lines with CR LF.

@@ -3,14 +3,8 @@
 // the peak working set of each with the 10 MB document open; then the 10 MB
 // manuscript in UTF-8 (without and with its mark) and UTF-16 LE, once each.
 //
-// Wine's EDIT control does most of the work, and how much depends on how
-// often it wraps: it measures the rest of a paragraph again for every line it
-// breaks. So notepad is set up to wrap as Verbrook's edit box does: word wrap
-// on, Verbrook's font (宋体, 18 points) and an edit box of the same width.
-// This session runs under a Chinese locale, so that notepad reads the files
-// as GBK too (ANSI code page 936) and both hold the same text.
-//
-// Both programs are driven as a person drives them, from outside:
+// Both programs are driven as a person drives them, from outside, notepad set
+// up to wrap as Verbrook does (bench/common/notepad_peer.h):
 //  - open: Ctrl+D (Verbrook) or Ctrl+O (notepad), the file name entered in
 //    the open dialog; timed from the press of its OK button until the
 //    program's edit box holds the whole text (WM_GETTEXTLENGTH gives the
@@ -35,6 +29,7 @@
 
 #include "bench/common/gbk_document.h"
 #include "bench/common/measure.h"
+#include "bench/common/notepad_peer.h"
 #include "driver/app.h"
 #include "driver/paths.h"
 #include "driver/text.h"
@@ -43,15 +38,9 @@
 
 namespace {
 
-using namespace std::chrono_literals;
+using namespace bench;
 
-// Long enough for notepad to take 50 MB into its edit box.
-constexpr auto kLongPatience = 60min;
 constexpr std::string_view kSavedCaption = "恭喜：";
-
-enum class Peer { Verbrook, Notepad };
-
-const char* name_of(Peer program) { return program == Peer::Verbrook ? "Verbrook" : "notepad"; }
 
 struct Figures {
   double open_ms = 0;
@@ -59,72 +48,6 @@ struct Figures {
   double save_dialog_ms = 0;  // of save_ms, until the dialog is gone
   double peak_working_set = 0;
 };
-
-std::filesystem::path notepad_program() {
-  wchar_t system[MAX_PATH] = {};
-  GetSystemDirectoryW(system, MAX_PATH);
-  return std::filesystem::path(system) / L"notepad.exe";
-}
-
-// The UTF-16 length of the text as the program's edit box holds it: GBK for
-// Verbrook, the ANSI code page for notepad (the same in this Wine session).
-std::size_t shown_length(Peer program, const std::string& document) {
-  if (program == Peer::Verbrook) return host::gb18030_to_wide(document).size();
-  const int length = MultiByteToWideChar(CP_ACP, 0, document.data(), static_cast<int>(document.size()), nullptr, 0);
-  return static_cast<std::size_t>(length);
-}
-
-// Word wrap and Verbrook's font for notepad (its settings in the registry of
-// this Wine prefix).
-void set_up_notepad_like_verbrook() {
-  HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Notepad", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                      &key, nullptr) != ERROR_SUCCESS)
-    throw std::runtime_error("cannot set up notepad");
-  const auto set_number = [&](const wchar_t* name, DWORD value) {
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-  };
-  set_number(L"fWrap", 1);
-  set_number(L"iPointSize", 180);  // tenths of a point
-  set_number(L"lfWeight", FW_NORMAL);
-  set_number(L"lfCharSet", DEFAULT_CHARSET);
-  const std::wstring face = e2e::wide("宋体");
-  RegSetValueExW(key, L"lfFaceName", 0, REG_SZ, reinterpret_cast<const BYTE*>(face.c_str()),
-                 static_cast<DWORD>((face.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
-}
-
-// Makes notepad's edit box as wide as Verbrook's, so that both wrap alike.
-void match_edit_width(const e2e::Window& main, const e2e::Window& edit, LONG width) {
-  const LONG difference = width - (edit.client_rect().right - edit.client_rect().left);
-  if (difference == 0) return;
-  main.resize(main.size().cx + difference, main.size().cy);
-  e2e::poll("notepad's edit box as wide as Verbrook's", main.process_id(),
-            [&] { return edit.client_rect().right - edit.client_rect().left == width; });
-}
-
-// Polls every 2 ms (the driver's waits poll every 20 ms, too coarse for a
-// save) until the probe holds; throws after the long patience.
-template <class Probe>
-void wait_until(const char* what, Probe&& probe) {
-  const auto deadline = bench::Clock::now() + kLongPatience;
-  while (!probe()) {
-    if (bench::Clock::now() > deadline) throw std::runtime_error(std::string("waited too long for ") + what);
-    Sleep(2);
-  }
-}
-
-// Polls the edit box's length until it holds `expected` characters (any
-// number for 0: notepad may read a file otherwise than Verbrook does). The
-// program answers only from its message loop, that is once it has put the
-// text in.
-void wait_for_length(const e2e::Window& edit, std::size_t expected) {
-  wait_until("the whole document in the edit box", [&] {
-    DWORD_PTR length = 0;
-    return SendMessageTimeoutW(edit.handle(), WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 1000, &length) &&
-           (expected == 0 ? length > 0 : length == expected);
-  });
-}
 
 double peak_working_set(DWORD process_id) {
   const host::OwnedKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id));
@@ -156,19 +79,12 @@ Figures open_and_save(Peer program, const e2e::Folder& folder, const std::string
   const e2e::App app = e2e::App::start(program == Peer::Verbrook ? e2e::verbrook_program() : notepad_program(), folder);
   const e2e::Window edit = app.edit_box();
   if (program == Peer::Verbrook) {
-    verbrook_edit_width = edit.client_rect().right - edit.client_rect().left;
+    verbrook_edit_width = client_width(edit);
   } else {
     match_edit_width(app.main_window(), edit, verbrook_edit_width);
   }
   Figures figures;
-
-  app.press(e2e::ctrl(program == Peer::Verbrook ? 'D' : 'O'));
-  const e2e::FileDialog open_dialog = app.wait_file_dialog();
-  open_dialog.enter_file_name(file_name);
-  auto start = bench::Clock::now();
-  open_dialog.ok();
-  wait_for_length(edit, checked ? shown : 0);
-  figures.open_ms = bench::ms_since(start);
+  figures.open_ms = open_through_dialog(program, app, file_name, checked ? shown : 0);
   figures.peak_working_set = peak_working_set(app.process_id());
 
   // Save under a new name in the save dialog: Verbrook's save always asks,
@@ -182,7 +98,7 @@ Figures open_and_save(Peer program, const e2e::Folder& folder, const std::string
   }
   const e2e::FileDialog save_dialog = app.wait_file_dialog();
   save_dialog.enter_file_name(saved_name);
-  start = bench::Clock::now();
+  const auto start = bench::Clock::now();
   save_dialog.ok();
   wait_until("the save dialog to close", [&] { return !save_dialog.window().exists(); });
   figures.save_dialog_ms = bench::ms_since(start);

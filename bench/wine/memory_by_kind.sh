@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Where the memory of a program at rest goes: Verbrook (its main window up,
-# the splash over, no document) against Wine's notepad.exe (its window up, no
-# document), in turns, several times each.
+# Where the memory of Verbrook and of Wine's notepad.exe goes, at two moments
+# of each: at rest (the main window up, no document) and after a 1 MB
+# manuscript was opened through the open dialog, three runs each in turns.
+# build/win32/bench_memory_moments.exe starts the programs, opens the file and
+# holds each moment until this script has measured it.
 #
 # Under Wine a process's working set is the resident memory of its Linux
 # process, so this reads it from the Linux side (/proc/<pid>/smaps) and sums
@@ -16,17 +18,16 @@
 #  - X shared memory (the pictures of the windows);
 #  - Wine and the other system libraries, which every program under Wine has.
 # A section copied for a library counts with that library.
-# Run: bench/wine/memory_at_rest.sh   (from any folder; builds nothing)
+# The peak is the process's highest resident memory (VmHWM), which Wine
+# reports as its peak working set.
+# Run: LC_ALL=zh_CN.UTF-8 bench/wine/memory_by_kind.sh   (from any folder; builds nothing)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 cd "$root"
 runs=3
-settle_seconds=6   # the splash is over after 1.5 s; the main window is up by then
-
-verbrook=build/win32/Verbrook.exe
-notepad=build/win32/wine-prefix/drive_c/windows/system32/notepad.exe
-[ -f "$notepad" ] || { echo "memory_at_rest: no $notepad: the Wine prefix is made by the first program run under Wine" >&2; exit 1; }
+driver=build/win32/bench_memory_moments.exe
+[ -f "$driver" ] || { echo "memory_by_kind: no $driver: make bench builds it" >&2; exit 1; }
 
 # Sums one process's resident memory by kind; prints "kind KB" lines and
 # "threads N". A Windows module is mapped as one block, its headers first: the
@@ -79,50 +80,52 @@ breakdown() {
     END { for (k in kb) print k "\t" kb[k] }
   ' "/proc/$pid/smaps"
   printf 'threads\t%s\n' "$(ls "/proc/$pid/task" | wc -l)"
+  awk '/^VmHWM:/ { print "peak\t" $2 }' "/proc/$pid/status"
 }
 
-# Starts the program, lets it settle, measures it, ends it.
-measure() {
-  local program=$1 name runner pid=
-  name=$(basename "$program")
-  scripts/wine-run.sh "$program" >/dev/null 2>&1 &
-  runner=$!
-  for _ in $(seq 200); do
-    pid=$(pgrep -x -P "$runner" "$name" || true)
-    [ -n "$pid" ] && break
-    sleep 0.05
-  done
-  [ -n "$pid" ] || { echo "memory_at_rest: $name did not start" >&2; exit 1; }
-  sleep "$settle_seconds"
-  breakdown "$pid" "$program"
-  kill "$pid"
-  wait "$runner" 2>/dev/null || true
-}
-
-results=$(mktemp)
-trap 'rm -f "$results"' EXIT
-for run in $(seq "$runs"); do
-  measure "$verbrook" | sed "s/^/Verbrook\t$run\t/" >>"$results"
-  measure "$notepad" | sed "s/^/notepad\t$run\t/" >>"$results"
+signals=$(mktemp -d)
+results=$signals/results
+trap 'rm -rf "$signals"' EXIT
+scripts/wine-run.sh "$driver" "$runs" "$signals" >"$signals/driver.log" 2>&1 &
+runner=$!
+# Each moment the driver holds: measure the program it names, then let it go.
+while kill -0 "$runner" 2>/dev/null; do
+  if [ -f "$signals/moment.txt" ]; then
+    read -r program moment run <"$signals/moment.txt"
+    pid=$(pgrep -x -n "$program") || { echo "memory_by_kind: no process $program" >&2; exit 1; }
+    breakdown "$pid" "$program" | sed "s/^/${program%.exe}\t$moment\t$run\t/" >>"$results"
+    rm "$signals/moment.txt"
+  fi
+  sleep 0.1
 done
+wait "$runner" || { cat "$signals/driver.log" >&2; echo "memory_by_kind: the driver failed" >&2; exit 1; }
 
-echo "resident memory at rest after ${settle_seconds} s, no document: medians of $runs runs each, MB"
+echo "resident memory by kind: medians of $runs runs each, MB"
+echo "  at rest: the main window up, no document; opened: 1 MB opened through the open dialog"
 awk -F'\t' -v runs="$runs" '
-  function median(program, kind,   n, i, j, t, v) {
+  function median(program, moment, kind,   n, i, j, t, v) {
     n = 0
-    for (i = 1; i <= runs; i++) v[++n] = value[program, i, kind] + 0
+    for (i = 1; i <= runs; i++) v[++n] = value[program, moment, i, kind] + 0
     for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
     return v[int((n + 1) / 2)]
   }
-  $3 == "threads" { threads[$1] = $4; next }
-  { value[$1, $2, $3] = $4; value[$1, $2, "total"] += $4 }
+  $4 == "threads" { threads[$1, $2] = $5; next }
+  { value[$1, $2, $3, $4] = $5 }
+  $4 != "peak" { value[$1, $2, $3, "total"] += $5 }
   END {
-    order = "the program file|GDI+ and the imaging codecs|font files|heaps and thread stacks|X shared memory|Wine and the other system libraries|total"
+    order = "the program file|GDI+ and the imaging codecs|font files|heaps and thread stacks|X shared memory|Wine and the other system libraries|total|peak"
     count = split(order, names, "|")
-    printf "  %-40s %9s %9s %9s\n", "", "Verbrook", "notepad", "more"
+    printf "  %-36s %26s   %26s\n", "", "at rest", "opened"
+    printf "  %-36s %8s %8s %8s   %8s %8s %8s\n", "", "Verbrook", "notepad", "more", "Verbrook", "notepad", "more"
     for (i = 1; i <= count; i++) {
-      ours = median("Verbrook", names[i]) / 1024; peer = median("notepad", names[i]) / 1024
-      printf "  %-40s %9.1f %9.1f %+9.1f\n", names[i], ours, peer, ours - peer
+      line = sprintf("  %-36s", names[i] == "peak" ? "peak (the highest total so far)" : names[i])
+      for (m = 1; m <= 2; m++) {
+        moment = m == 1 ? "rest" : "open"
+        ours = median("Verbrook", moment, names[i]) / 1024; peer = median("notepad", moment, names[i]) / 1024
+        line = line sprintf(" %8.1f %8.1f %+8.1f%s", ours, peer, ours - peer, m == 1 ? "  " : "")
+      }
+      print line
     }
-    printf "  threads: Verbrook %s, notepad %s\n", threads["Verbrook"], threads["notepad"]
+    printf "  threads at rest: Verbrook %s, notepad %s; opened: Verbrook %s, notepad %s\n",
+      threads["Verbrook", "rest"], threads["notepad", "rest"], threads["Verbrook", "open"], threads["notepad", "open"]
   }' "$results"

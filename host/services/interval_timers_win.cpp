@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "host/services/message_window_win.h"
+
 namespace host {
 namespace {
 
@@ -10,11 +12,8 @@ constexpr wchar_t kClassName[] = L"VerbrookIntervalTimers";
 }  // namespace
 
 LRESULT CALLBACK IntervalTimers::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  } else if (message == WM_TIMER) {
-    auto* timers = reinterpret_cast<IntervalTimers*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_TIMER) {
+    auto* timers = message_window_owner<IntervalTimers>(window);
     if (timers && wparam >= 1 && wparam <= timers->ticks_.size()) {
       // A copy: the tick may start another timer, which moves the list.
       const std::function<void()> tick = timers->ticks_[wparam - 1];
@@ -26,15 +25,7 @@ LRESULT CALLBACK IntervalTimers::procedure(HWND window, UINT message, WPARAM wpa
 }
 
 bool IntervalTimers::make_window() {
-  if (window_) return true;
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.lpszClassName = kClassName;
-  if (!RegisterClassExW(&window_class) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-  window_ = OwnedWindow(CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this));
+  if (!window_) window_ = make_message_window(kClassName, procedure, this);
   return static_cast<bool>(window_);
 }
 

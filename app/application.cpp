@@ -54,8 +54,8 @@ void Application::on_exit() {
 
 // The startup window is gone (at the hand-over, or with the program), and
 // with it the images it held; the skin window object goes before the skin
-// layer shuts GDI+ down. Nothing else draws with the layer, so GDI+, its codecs
-// and the decoding thread need not stay for the writer's whole session.
+// layer shuts GDI+ down. Nothing else draws with the layer, so GDI+ and its
+// codecs need not stay for the writer's whole session.
 void Application::release_skin() {
   if (!skin_window_) return;
   skin_window_.reset();

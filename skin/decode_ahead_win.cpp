@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "host/services/handles_win.h"
 #include "skin/gdiplus_handles_win.h"
 #include "skin/skin_startup_win.h"
 
@@ -14,7 +13,7 @@ bool same_bytes(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b
 }
 
 // GDI+ may keep the pixels encoded until they are first looked at; reading
-// them once here makes that happen on this thread.
+// them once here makes that happen now rather than in the tick.
 void decode_pixels(const Image& image) {
   if (image) static_cast<void>(BitmapPixels(image.get(), Gdiplus::ImageLockModeRead));
 }
@@ -22,72 +21,46 @@ void decode_pixels(const Image& image) {
 }  // namespace
 
 void DecodeAhead::start() {
-  if (!thread_.joinable()) thread_ = std::thread([this] { run(); });
+  if (started_) return;
+  started_ = true;
+  next_turn_.post();
 }
 
 void DecodeAhead::stop() {
-  if (!thread_.joinable()) return;
-  {
-    const std::lock_guard lock(mutex_);
-    stopping_ = true;
-  }
-  changed_.notify_all();
-  thread_.join();
-  const std::lock_guard lock(mutex_);
-  decoded_.clear();
+  next_turn_.cancel();
+  waiting_ = {};
   images_.clear();
-  started_ = stopping_ = false;
+  next_to_take_ = 0;
+  started_ = gdiplus_started_ = false;
 }
 
 void DecodeAhead::decode(std::vector<std::span<const std::uint8_t>> images) {
-  {
-    const std::lock_guard lock(mutex_);
-    images_ = std::move(images);
-    next_to_decode_ = next_to_take_ = 0;
-    decoded_.clear();
-  }
-  changed_.notify_all();
+  images_ = std::move(images);
+  next_to_take_ = 0;
+  waiting_ = {};
+  if (started_) next_turn_.post();
 }
 
 Image DecodeAhead::take(std::span<const std::uint8_t> bytes) {
-  if (!thread_.joinable()) return {};
-  std::unique_lock lock(mutex_);
-  // GDI+ is ready once the thread has started it.
-  changed_.wait(lock, [this] { return started_; });
+  if (!started_) return {};
+  start_gdiplus();  // the caller decodes with it when nothing waits
   if (next_to_take_ >= images_.size() || !same_bytes(images_[next_to_take_], bytes)) return {};
-  changed_.wait(lock, [this] { return !decoded_.empty(); });
-  Image image = std::move(decoded_.front());
-  decoded_.pop_front();
   ++next_to_take_;
-  lock.unlock();
-  changed_.notify_all();
-  return image;
+  next_turn_.post();
+  return std::exchange(waiting_, Image());
 }
 
-void DecodeAhead::run() {
-  // The memory streams GDI+ decodes from are COM objects.
-  const host::ComApartment apartment;
+void DecodeAhead::start_gdiplus() {
+  if (gdiplus_started_) return;
   skin_startup();
-  std::unique_lock lock(mutex_);
-  started_ = true;
-  changed_.notify_all();
-  for (;;) {
-    changed_.wait(lock, [this] {
-      return stopping_ || (next_to_decode_ < images_.size() && decoded_.size() < kMostWaiting);
-    });
-    if (stopping_) return;
-    const std::span<const std::uint8_t> bytes = images_[next_to_decode_];
-    lock.unlock();
-    Image image = image_from_bytes(bytes);
-    decode_pixels(image);
-    lock.lock();
-    // The list may have been replaced meanwhile; then this image is not wanted.
-    if (next_to_decode_ < images_.size() && same_bytes(images_[next_to_decode_], bytes)) {
-      decoded_.push_back(std::move(image));
-      ++next_to_decode_;
-      changed_.notify_all();
-    }
-  }
+  gdiplus_started_ = true;
+}
+
+void DecodeAhead::run_turn() {
+  start_gdiplus();
+  if (waiting_ || next_to_take_ >= images_.size()) return;
+  waiting_ = image_from_bytes(images_[next_to_take_]);
+  decode_pixels(waiting_);
 }
 
 }  // namespace skin

@@ -1,59 +1,54 @@
-// Start-up and decoding away from the user-interface thread: a thread of its
-// own starts the skin layer (loading and starting GDI+ takes tens of
-// milliseconds that the first window need not wait for) and then decodes the
-// images it is given, in their order, one ahead of its use. They are
-// decoded through the same calls as on the spot (image_from_bytes), so a
+// Start-up and decoding ahead of use, on the user-interface thread between
+// the moments the images are shown: GDI+ starts on the thread's first turn
+// after the layer's start-up (after the first window is up, not before it),
+// and each image is decoded on the turn after the one before it was taken,
+// so a splash tick finds its frame decoded and only composes and presents
+// it. No thread of its own: under Wine every thread keeps about a megabyte
+// resident for the rest of the process, also once it has ended. The images
+// are decoded through the same calls as on the spot (image_from_bytes), so a
 // window shows the same picture either way.
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
-#include <mutex>
 #include <span>
-#include <thread>
 #include <vector>
 
+#include "host/services/posted_work_win.h"
 #include "skin/image_win.h"
 
 namespace skin {
 
 class DecodeAhead {
  public:
-  // At most this many decoded images wait to be taken: a frame decodes in a
-  // tenth of the splash's tick, and every picture waiting is half a megabyte
-  // that the process heap keeps once it has grown for it.
-  static constexpr std::size_t kMostWaiting = 1;
-
   DecodeAhead() = default;
   ~DecodeAhead() { stop(); }
   DecodeAhead(const DecodeAhead&) = delete;
   DecodeAhead& operator=(const DecodeAhead&) = delete;
 
-  // Starts the thread, which starts the skin layer first; once.
+  // GDI+ starts on the thread's next turn, or when an image is first taken.
   void start();
-  // Stops the thread; images not taken are released. It can start again.
+  // Forgets the images; the one decoded and not taken is released. It can
+  // start again.
   void stop();
   // The images to decode, in the order they will be asked for; the bytes
   // must outlive this object.
   void decode(std::vector<std::span<const std::uint8_t>> images);
-  // The decoded image of these bytes when they are the next in line (waiting
-  // for it if need be), else an empty one: the caller decodes them itself.
-  // Before the thread has started there is none.
+  // The decoded image of these bytes when they are the next in line and
+  // decoded already, else an empty one: the caller decodes them itself.
+  // Before start there is none.
   Image take(std::span<const std::uint8_t> bytes);
 
  private:
-  void run();
+  void start_gdiplus();
+  // Starts GDI+ if need be and decodes the next image if none waits.
+  void run_turn();
 
-  std::mutex mutex_;
-  std::condition_variable changed_;
+  host::PostedWork next_turn_{[this] { run_turn(); }};
   bool started_ = false;
-  bool stopping_ = false;
+  bool gdiplus_started_ = false;
   std::vector<std::span<const std::uint8_t>> images_;
-  std::size_t next_to_decode_ = 0;
   std::size_t next_to_take_ = 0;
-  std::deque<Image> decoded_;  // images next_to_take_ onwards
-  std::thread thread_;
+  Image waiting_;  // images_[next_to_take_] decoded, once it is
 };
 
 }  // namespace skin

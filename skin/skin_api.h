@@ -26,13 +26,14 @@ class SkinApi {
  public:
   virtual ~SkinApi() = default;
   // GDI+ start-up, the frame-dimension id and the loader window class; once.
-  // It may finish on a thread of its own: what needs it waits for it.
+  // It happens on the user-interface thread's next turn, so the first window
+  // need not wait for it, or earlier when a window first loads an image.
   virtual void startup() = 0;
-  // The images that windows will load next, in that order: they are decoded
-  // ahead of their use, away from the user-interface thread. The bytes must
-  // live until the layer shuts down.
+  // The images that windows will load next, in that order: each is decoded
+  // ahead of its use, on the user-interface thread's turn after the one
+  // before it was loaded. The bytes must live until the layer shuts down.
   virtual void decode_ahead(std::vector<std::span<const std::uint8_t>> images) = 0;
-  // Stops the decoding thread and shuts GDI+ down and unloads it, once the
+  // Stops decoding ahead and shuts GDI+ down and unloads it, once the
   // windows holding images are gone and the skin window objects are
   // destroyed. Doing it again does nothing; startup starts the layer again.
   virtual void shutdown() = 0;

@@ -11,7 +11,7 @@ void SkinLayer::startup() { ahead_.start(); }
 
 void SkinLayer::decode_ahead(std::vector<std::span<const std::uint8_t>> images) { ahead_.decode(std::move(images)); }
 
-// The thread goes first, with the images it still held, then GDI+.
+// The image decoded ahead goes first, then GDI+.
 void SkinLayer::shutdown() {
   ahead_.stop();
   skin_shutdown();

@@ -1,7 +1,7 @@
 // The splash step: one frame shown on the startup window, that is a 464 x 273
-// RGBA PNG, decoded ahead on the skin layer's own thread as the program does,
-// set as the background of a 495 x 354 layered window, composed and
-// presented, one step per 50 ms tick. Prints the median over the 28 frames
+// RGBA PNG, decoded ahead between ticks as the program does, set as the
+// background of a 495 x 354 layered window, composed and presented, one step
+// per 50 ms tick. Prints the median over the 28 frames
 // against the tick, and the median of each phase on its own (the decode as
 // it would cost on the tick).
 // Run: scripts/wine-run.sh build/win32/bench_splash_step.exe
@@ -106,8 +106,8 @@ int main() {
   const double first_step = ms_since(first);
   for (const Frame& frame : frames) skin.load_back_image(frame);
 
-  // Each step as the program takes it: the frames decoded ahead on their own
-  // thread, one step per tick.
+  // Each step as the program takes it: one step per tick, the frame decoded
+  // ahead when the message loop comes to the skin layer's turn between ticks.
   skin::DecodeAhead ahead;
   ahead.start();
   std::vector<std::span<const std::uint8_t>> spans(frames.begin(), frames.end());

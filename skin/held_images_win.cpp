@@ -27,6 +27,17 @@ std::unique_ptr<Image> take_owner(HWND window, const SlotNames& names) {
   return std::unique_ptr<Image>(reinterpret_cast<Image*>(read_property(window, names.owner)));
 }
 
+BOOL CALLBACK release_child_images(HWND window, LPARAM) {
+  release_held_images(window);
+  return TRUE;
+}
+
+BOOL CALLBACK release_window_images(HWND window, LPARAM) {
+  release_held_images(window);
+  EnumChildWindows(window, release_child_images, 0);
+  return TRUE;
+}
+
 }  // namespace
 
 bool hold_image(HWND window, ImageSlot slot, Image image) {
@@ -47,6 +58,10 @@ void release_held_images(HWND window) {
     remove_property(window, names.owner);
     remove_property(window, names.image);
   }
+}
+
+void release_images_held_on_this_thread() {
+  EnumThreadWindows(GetCurrentThreadId(), release_window_images, 0);
 }
 
 }  // namespace skin

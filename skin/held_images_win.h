@@ -25,4 +25,11 @@ bool hold_image(HWND window, ImageSlot slot, Image image);
 // Releases every image held for the window and clears their properties.
 void release_held_images(HWND window);
 
+// Releases the images held for every window of this thread (top-level
+// windows and their children), for the layer's shutdown: GDI+ cannot free an
+// image once it is gone, and the host may destroy a window it was asked to
+// close only after the event that asked has returned. A layered window keeps
+// showing what it last presented.
+void release_images_held_on_this_thread();
+
 }  // namespace skin

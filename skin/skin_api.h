@@ -33,9 +33,10 @@ class SkinApi {
   // ahead of its use, on the user-interface thread's turn after the one
   // before it was loaded. The bytes must live until the layer shuts down.
   virtual void decode_ahead(std::vector<std::span<const std::uint8_t>> images) = 0;
-  // Stops decoding ahead and shuts GDI+ down and unloads it, once the
-  // windows holding images are gone and the skin window objects are
-  // destroyed. Doing it again does nothing; startup starts the layer again.
+  // Stops decoding ahead, releases the images windows still hold (a window
+  // the host closes later keeps showing its last picture) and shuts GDI+
+  // down and unloads it, once the skin window objects are destroyed. Doing
+  // it again does nothing; startup starts the layer again.
   virtual void shutdown() = 0;
   virtual std::unique_ptr<SkinWindow> create_window() = 0;
 };

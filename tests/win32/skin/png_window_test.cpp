@@ -145,6 +145,7 @@ TEST_F(SkinTest, MoveWithOnlyAWidthKeepsPositionAndHeight) {
 }
 
 TEST_F(SkinTest, ApplicationViewDrivesAPngWindow) {
+  const LiveCounts before = live_counts();
   SkinLayer layer;
   layer.startup();
   const testing::TestWindow window = testing::popup(50, 50, 40, 30);
@@ -158,6 +159,11 @@ TEST_F(SkinTest, ApplicationViewDrivesAPngWindow) {
   EXPECT_EQ(GetWindowLongPtrW(window.get(), GWL_EXSTYLE), WS_EX_LAYERED);
   EXPECT_EQ(read_property(window.get(), prop::kTime), 64);
   EXPECT_EQ(centre_pixel(window.get()), 0xFF336699u);
+  // The host closes a window after the event that asked for it: shutting the
+  // layer down before then still gives the window's image back.
+  layer.shutdown();
+  EXPECT_EQ(live_counts(), before);
+  EXPECT_TRUE(IsWindow(window.get()));
 }
 
 }  // namespace

@@ -52,10 +52,9 @@ void Application::on_exit() {
   statistics_.release_split_lines();
 }
 
-// The startup window is gone (at the hand-over, or with the program), and
-// with it the images it held; the skin window object goes before the skin
-// layer shuts GDI+ down. Nothing else draws with the layer, so GDI+ and its
-// codecs need not stay for the writer's whole session.
+// GDI+ and the splash's images are needed only while frames are shown: the
+// last one stays on screen by itself until the startup window goes. The skin
+// window object goes before the skin layer shuts GDI+ down.
 void Application::release_skin() {
   if (!skin_window_) return;
   skin_window_.reset();
@@ -63,6 +62,10 @@ void Application::release_skin() {
 }
 
 void Application::on_splash_tick() {
+  // Released before the main window comes up, so that whatever the writer
+  // asks of it first (an open dialog, a large file) does not have to find
+  // room beside them.
+  if (splash_.next_tick_hands_over()) release_skin();
   splash_.on_tick(skin_window_.get());
   // Returned from the hand-over: the main window is up.
   if (splash_.main_window_up() && !main_window_up_) {
@@ -72,7 +75,6 @@ void Application::on_splash_tick() {
 }
 
 void Application::on_main_window_up() {
-  release_skin();
   host_.accept_dropped_files(host::units::kMainWindow, [this](const host::DroppedFiles& dropped) {
     documents_.take_dropped_files(dropped);
     recovery_.catch_up();

@@ -25,10 +25,13 @@ class Splash {
   // One tick of the startup window's timer. The hand-over comes on the tick
   // after the last frame and is finished by the next one, which runs inside
   // the main window's modal loop (splash.cpp says how); doing it again is
-  // harmless. The skin window object is gone once the hand-over has run.
+  // harmless. The skin window object is gone by the time the hand-over runs.
   void on_tick(skin::SkinWindow* skin_window);
 
   const std::vector<SplashFrame>& frames() const { return frames_; }
+
+  // The next tick starts the hand-over: no frame is left to show.
+  bool next_tick_hands_over() const { return splash_tick_ >= kSplashFrameCount; }
 
   // The hand-over has run to its end.
   bool main_window_up() const { return splash_tick_ > kSplashFrameCount; }

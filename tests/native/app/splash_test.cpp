@@ -49,12 +49,12 @@ TEST_F(SplashTest, TheTwentyNinthTickHandsOverToTheMainWindowAndTheNextTickFinis
   host.log.clear();
   tick();
   EXPECT_EQ(skin.record.images.size(), 28u);  // no frame on these ticks
-  // The skin layer goes with the startup window: nothing else draws with it.
+  // The skin layer goes before the main window comes: the last frame needs it no more.
   EXPECT_EQ(calls({"load_window", "write main.", "destroy_unit", "modal loop", "event SplashTick", "skin"}),
-            (Strings{"event SplashTick", "load_window main modal", "write main.Visible=true", "modal loop",
-                     "event SplashTick", "load_window main modal", "write main.Visible=true",
-                     "write main.Caption=\"" + kTitle + "\"", "destroy_unit timer", "destroy_unit startup",
-                     "skin window destroyed", "skin shutdown"}));
+            (Strings{"event SplashTick", "skin window destroyed", "skin shutdown", "load_window main modal",
+                     "write main.Visible=true", "modal loop", "event SplashTick", "load_window main modal",
+                     "write main.Visible=true", "write main.Caption=\"" + kTitle + "\"", "destroy_unit timer",
+                     "destroy_unit startup"}));
   EXPECT_EQ(host.caption(), kTitle);
   EXPECT_FALSE(host.loaded(host::form::kStartup));
   // The window was sized to the edit box while loading, and the edit box took the focus.

@@ -101,14 +101,15 @@ inline void wait_for_length(const e2e::Window& edit, std::size_t expected) {
   });
 }
 
-// Opens a file of the program's folder through its open dialog (Ctrl+D in
-// Verbrook, Ctrl+O in notepad) and returns the milliseconds from the dialog's
-// OK until the edit box holds `shown` characters (see wait_for_length).
-inline double open_through_dialog(Peer program, const e2e::App& app, const std::string& file_name,
-                                  std::size_t shown) {
+// Opens a file through the program's open dialog (Ctrl+D in Verbrook, Ctrl+O
+// in notepad) and returns the milliseconds from the dialog's OK until the edit
+// box holds `shown` characters (see wait_for_length). The whole path is typed:
+// a file dialog may start in the folder it showed last, which a stopped run
+// can have left behind with files of the same names.
+inline double open_through_dialog(Peer program, const e2e::App& app, const std::string& path, std::size_t shown) {
   app.press(e2e::ctrl(program == Peer::Verbrook ? 'D' : 'O'));
   const e2e::FileDialog dialog = app.wait_file_dialog();
-  dialog.enter_file_name(file_name);
+  dialog.enter_file_name(path);
   const auto start = Clock::now();
   dialog.ok();
   wait_for_length(app.edit_box(), shown);

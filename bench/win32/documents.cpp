@@ -84,7 +84,7 @@ Figures open_and_save(Peer program, const e2e::Folder& folder, const std::string
     match_edit_width(app.main_window(), edit, verbrook_edit_width);
   }
   Figures figures;
-  figures.open_ms = open_through_dialog(program, app, file_name, checked ? shown : 0);
+  figures.open_ms = open_through_dialog(program, app, folder.path_of(file_name), checked ? shown : 0);
   figures.peak_working_set = peak_working_set(app.process_id());
 
   // Save under a new name in the save dialog: Verbrook's save always asks,
@@ -97,7 +97,7 @@ Figures open_and_save(Peer program, const e2e::Folder& folder, const std::string
     app.choose_menu_item(0, 3);
   }
   const e2e::FileDialog save_dialog = app.wait_file_dialog();
-  save_dialog.enter_file_name(saved_name);
+  save_dialog.enter_file_name(folder.path_of(saved_name));
   const auto start = bench::Clock::now();
   save_dialog.ok();
   wait_until("the save dialog to close", [&] { return !save_dialog.window().exists(); });

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
         }
         Sleep(kSettleAtRestMs);
         hold_for_measure(signals, app, program_file, "rest", run);
-        open_through_dialog(program, app, file_name, shown_length(program, document));
+        open_through_dialog(program, app, folder.path_of(file_name), shown_length(program, document));
         Sleep(kSettleAfterOpenMs);
         hold_for_measure(signals, app, program_file, "open", run);
       }

@@ -80,8 +80,9 @@ run_windows() {
   # The documents benchmark waits minutes for Wine's edit control: notepad
   # alone takes three quarters of an hour over its UTF-8 and UTF-16 files on
   # a slow machine, the whole benchmark almost the hour.
-  # Wine's console ends lines with CR LF.
-  if ! { echo "\$ $command"; timeout 5400 $command 2>&1 | tr -d '\r' | grep -v 'setlocale: LC_ALL'; } >"$log.new"; then
+  # Wine's console ends lines with CR LF. sed -u passes each line on as it
+  # comes, so the log of a running benchmark shows how far it has got.
+  if ! { echo "\$ $command"; timeout 5400 $command 2>&1 | sed -u -e 's/\r//g' -e '/setlocale: LC_ALL/d'; } >"$log.new"; then
     echo "bench: $name failed; its log is $log.new" >&2
     return 1
   fi

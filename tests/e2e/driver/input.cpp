@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "support/mouse_input_win.h"
+
 namespace e2e {
 
 namespace {
@@ -34,24 +36,6 @@ INPUT character_event(wchar_t character, bool down) {
   return input;
 }
 
-// A mouse event at a screen point. Every event carries its own position:
-// under Wine's virtual desktop the pointer position set by SetCursorPos or a
-// move alone can be put back for a moment by the X server's late answer to
-// the move, and a button event without a position lands where it was.
-INPUT mouse_event_at(POINT point, DWORD button_flags) {
-  // Absolute coordinates span the primary screen as 0..65536; round up so
-  // that the system's rounding down gives the pixel back.
-  const auto normalised = [](LONG coordinate, int screen_size) {
-    return static_cast<LONG>((static_cast<long long>(coordinate) * 65536 + screen_size - 1) / screen_size);
-  };
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = normalised(point.x, GetSystemMetrics(SM_CXSCREEN));
-  input.mi.dy = normalised(point.y, GetSystemMetrics(SM_CYSCREEN));
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button_flags;
-  return input;
-}
-
 void add_key(std::vector<INPUT>& events, Key key) {
   std::vector<WORD> modifiers;
   if (key.ctrl) modifiers.push_back(VK_CONTROL);
@@ -71,6 +55,8 @@ void send(std::vector<INPUT>& events) {
 }
 
 }  // namespace
+
+using test_support::mouse_event_at;
 
 Key ctrl(Key key) {
   key.ctrl = true;

@@ -17,6 +17,7 @@
 #include "host_test_support.h"
 #include "skin/gdiplus_api_win.h"
 #include "skin/skin_startup_win.h"
+#include "support/mouse_input_win.h"
 #include "support/screen_picture_win.h"
 
 namespace host::testing {
@@ -152,25 +153,15 @@ TEST_F(ColourPicker, EscCancelsWithoutAnEvent) {
   EXPECT_EQ(recorder.count(HandlerId::ColourChanged), 0);
 }
 
-// Through the system's input queue, as the mouse itself does it. The place
-// goes with each event: a separate SetCursorPos may reach Wine's input queue
-// after them, or bring no mouse move at all.
-INPUT mouse_at(POINT point, DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(point.x, 65536, GetSystemMetrics(SM_CXSCREEN));
-  input.mi.dy = MulDiv(point.y, 65536, GetSystemMetrics(SM_CYSCREEN));
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-  return input;
-}
-
+// Through the system's input queue, as the mouse itself does it.
 void move_mouse_on_screen(POINT point) {
-  INPUT move = mouse_at(point, 0);
+  INPUT move = test_support::mouse_event_at(point, 0);
   SendInput(1, &move, sizeof(INPUT));
 }
 
 void click_on_screen(POINT point) {
-  INPUT presses[2] = {mouse_at(point, MOUSEEVENTF_LEFTDOWN), mouse_at(point, MOUSEEVENTF_LEFTUP)};
+  INPUT presses[2] = {test_support::mouse_event_at(point, MOUSEEVENTF_LEFTDOWN),
+                      test_support::mouse_event_at(point, MOUSEEVENTF_LEFTUP)};
   SendInput(2, presses, sizeof(INPUT));
 }
 
